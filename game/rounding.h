@@ -1,0 +1,14 @@
+#pragma once
+// Every "round" in the game takes a half to the even neighbour (386.5 -> 386, 167.5 -> 168).
+#include <cmath>
+#include <cstdint>
+
+namespace quorelin {
+
+inline std::int64_t RoundHalfEven(double x) {
+    // nearbyint follows the current rounding mode, which the program never changes
+    // from round-to-nearest-even.
+    return static_cast<std::int64_t>(std::nearbyint(x));
+}
+
+}  // namespace quorelin
