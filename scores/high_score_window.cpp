@@ -1,0 +1,10 @@
+#include "scores/high_score_window.h"
+
+namespace quorelin {
+
+HighScoreWindow::HighScoreWindow() {
+    setObjectName("FormHS");
+    setWindowTitle("Quorelin");
+}
+
+}  // namespace quorelin

@@ -1,0 +1,112 @@
+#include "shell/startup.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
+#include <iostream>
+
+#include "game/state.h"
+#include "info/info_window.h"
+#include "play/play_window.h"
+#include "scores/data_file.h"
+#include "scores/high_score_window.h"
+#include "shell/level_window.h"
+#include "shell/main_window.h"
+#include "shell/options_window.h"
+#include "shell/platform.h"
+#include "shell/splash_window.h"
+#include "shell/startup_rules.h"
+
+namespace quorelin {
+namespace {
+
+// A data file problem reaches both the player and the terminal.
+void ReportDataFileError(const std::string& message) {
+    std::cerr << "Quorelin: " << message << '\n';
+    QMessageBox::critical(nullptr, "Quorelin", QString::fromStdString(message));
+}
+
+}  // namespace
+
+int RunQuorelin(int argc, char** argv, const StartedHook& started) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Quorelin");
+    // Only the main window's closing ends the program, not the options window's.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    Settings settings;
+    GameState game;
+    InputRequests input;
+    game.GameKind = 0;
+    const TimeOfDay startTime = CurrentTimeOfDay();
+
+    DataFile dataFile(kDataFileName);
+    if (DataFileResult loaded = dataFile.LoadDataFile(settings); !loaded.ok) {
+        ReportDataFileError(loaded.message + "\nThe game cannot start without its data file.");
+        return 1;
+    }
+    ApplyStartUpSettings(settings);
+
+    const QSize screen = QGuiApplication::primaryScreen()->size();
+    const ScreenClass screenClass = ClassifyScreen(screen.width(), screen.height());
+    settings.ScreenHeight = screenClass.height;
+    settings.ScreenWidth = screenClass.width;
+    settings.MusicOn = 0;
+    settings.SoundEffects = 1;
+    InstallFontSubstitutions();
+
+    MainWindow mainWindow(settings, dataFile);
+    LayOutMainWindow(mainWindow, settings);
+
+    SplashWindow splash;
+    splash.SetLanguage(settings.Language);
+    const Point splashAt =
+        CentreOnScreenClass(settings, SplashWindow::kWidth, SplashWindow::kHeight);
+    splash.move(splashAt.x, splashAt.y);
+    splash.show();
+    PauseMs(1);
+
+    // Each window built behind the splash puts the splash back on top.
+    InfoWindow infoWindow;
+    splash.raise();
+    PlayWindow playWindow;
+    splash.raise();
+    HighScoreWindow highScoreWindow;
+    LevelWindow levelWindow;
+    splash.raise();
+    OptionsWindow optionsWindow;
+    splash.raise();
+    PauseMs(1);
+
+    const OptionsPlacement placement = PlaceOptionsWindow(settings);
+    optionsWindow.move(placement.left, placement.top);
+    if (placement.outerHeight > 0) {
+        optionsWindow.setFixedHeight(placement.outerHeight);
+    }
+
+    settings.SlowMachine = IsSlowStart(startTime, CurrentTimeOfDay()) ? 1 : 0;
+    if (settings.SlowMachine == 1) {
+        optionsWindow.ShowSlowStartHint(settings.Language);
+    }
+
+    mainWindow.show();
+    optionsWindow.show();
+    optionsWindow.raise();
+    optionsWindow.activateWindow();
+    splash.hide();
+    if (started) {
+        QTimer::singleShot(0, &optionsWindow, [&] { started(optionsWindow); });
+    }
+
+    const int status = QApplication::exec();
+
+    if (DataFileResult saved = dataFile.SaveDataFile(settings); !saved.ok) {
+        ReportDataFileError(saved.message);
+        return 1;
+    }
+    return status;
+}
+
+}  // namespace quorelin

@@ -1,0 +1,39 @@
+#pragma once
+// The start-up's decisions, kept free of windows so they can be checked directly.
+#include "game/state.h"
+#include "game/time_of_day.h"
+
+namespace quorelin {
+
+// After the data file is read: the colour scheme always starts Sophisticated, an
+// unknown language becomes English and an unknown window mode partial screen.
+void ApplyStartUpSettings(Settings& settings);
+
+struct ScreenClass {
+    int width;
+    int height;
+};
+// Rounds each screen dimension down to its class: 640/800/1024 by 480/600/768.
+ScreenClass ClassifyScreen(int width, int height);
+
+struct Point {
+    int x;
+    int y;
+    friend bool operator==(const Point&, const Point&) = default;
+};
+// Centres a window on the screen class (not the real screen).
+Point CentreOnScreenClass(const Settings& settings, int width, int height);
+
+// A start-up is slow when its minutes, seconds and hundredths, rounded to whole
+// seconds, exceed 9. The hour is ignored, so a start across the hour is never slow.
+bool IsSlowStart(const TimeOfDay& start, const TimeOfDay& end);
+
+// Where the options window opens, by window mode and screen class.
+struct OptionsPlacement {
+    int left;
+    int top;
+    int outerHeight;  // 0: keep the window's own height
+};
+OptionsPlacement PlaceOptionsWindow(const Settings& settings);
+
+}  // namespace quorelin
