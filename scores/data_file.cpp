@@ -21,9 +21,9 @@ void WriteU16(std::uint8_t* p, std::uint16_t v) {
 }
 
 std::int32_t ReadI32(const std::uint8_t* p) {
-    const std::uint32_t u = static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
-                            (static_cast<std::uint32_t>(p[2]) << 16) |
-                            (static_cast<std::uint32_t>(p[3]) << 24);
+    const std::uint32_t u =
+        static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
+        (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
     return static_cast<std::int32_t>(u);
 }
 
@@ -82,8 +82,12 @@ bool WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
 
 }  // namespace
 
-std::uint16_t HighScoreEntry::score() const { return ReadU16(&bytes_[0]); }
-void HighScoreEntry::setScore(std::uint16_t score) { WriteU16(&bytes_[0], score); }
+std::uint16_t HighScoreEntry::score() const {
+    return ReadU16(&bytes_[0]);
+}
+void HighScoreEntry::setScore(std::uint16_t score) {
+    WriteU16(&bytes_[0], score);
+}
 
 std::string HighScoreEntry::nameBytes() const {
     const std::size_t length = std::min<std::size_t>(bytes_[2], kNameCapacity);
@@ -96,8 +100,12 @@ void HighScoreEntry::setNameBytes(std::string_view name) {
     std::copy_n(reinterpret_cast<const std::uint8_t*>(name.data()), length, &bytes_[3]);
 }
 
-std::int32_t HighScoreEntry::level() const { return ReadI32(&bytes_[24]); }
-void HighScoreEntry::setLevel(std::int32_t level) { WriteI32(&bytes_[24], level); }
+std::int32_t HighScoreEntry::level() const {
+    return ReadI32(&bytes_[24]);
+}
+void HighScoreEntry::setLevel(std::int32_t level) {
+    WriteI32(&bytes_[24], level);
+}
 
 void DecodeRecord(const DataRecord& record, Settings& settings, HighScoreStore& store) {
     settings.Language = record[0];
@@ -146,9 +154,9 @@ DataFileResult DataFile::LoadDataFile(Settings& settings) {
             return {false, Reason("Cannot read the data file", path_, errno)};
         }
         if (n == 0) {
-            return {false, "The data file \"" + path_.string() + "\" is too short: " +
-                               std::to_string(got) + " of " + std::to_string(kRecordSize) +
-                               " bytes."};
+            return {false, "The data file \"" + path_.string() +
+                               "\" is too short: " + std::to_string(got) + " of " +
+                               std::to_string(kRecordSize) + " bytes."};
         }
         got += static_cast<std::size_t>(n);
     }

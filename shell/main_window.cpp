@@ -11,9 +11,8 @@
 namespace quorelin {
 namespace {
 
-constexpr std::array<const char*, 5> kExitCaption{"E&xit", " S&alir           ",
-                                                  "  &Afsluiten     ", "  &Stopje      ",
-                                                  "&Ausgang"};
+constexpr std::array<const char*, 5> kExitCaption{
+    "E&xit", " S&alir           ", "  &Afsluiten     ", "  &Stopje      ", "&Ausgang"};
 
 }  // namespace
 
@@ -38,7 +37,8 @@ MainWindow::MainWindow(Settings& settings, DataFile& dataFile)
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
-    const int language = settings_.Language >= 1 && settings_.Language <= 5 ? settings_.Language : 1;
+    const int language =
+        settings_.Language >= 1 && settings_.Language <= 5 ? settings_.Language : 1;
     BitBtn8->setText(QString::fromUtf8(kExitCaption[static_cast<std::size_t>(language - 1)]));
     QMainWindow::showEvent(event);
 }

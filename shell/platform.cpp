@@ -25,7 +25,9 @@ void BeepIfSoundOn(const Settings& settings) {
     }
 }
 
-void PauseMs(std::uint32_t milliseconds) { QThread::msleep(milliseconds); }
+void PauseMs(std::uint32_t milliseconds) {
+    QThread::msleep(milliseconds);
+}
 
 void InstallFontSubstitutions() {
     QFont::insertSubstitution("Verdana", "DejaVu Sans");

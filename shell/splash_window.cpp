@@ -12,8 +12,8 @@ namespace {
 constexpr std::array<const char*, 5> kLoadingText{"Loading....", "Cargando..", "Aan het laden..",
                                                   "Loading....", "Loading...."};
 
-QLabel* AddLabel(QWidget* parent, const QString& text, const QColor& colour, int pixels,
-                 bool bold, int x, int y) {
+QLabel* AddLabel(QWidget* parent, const QString& text, const QColor& colour, int pixels, bool bold,
+                 int x, int y) {
     auto* label = new QLabel(text, parent);
     QFont font("MS Sans Serif");
     font.setPixelSize(pixels);
@@ -30,8 +30,8 @@ QLabel* AddLabel(QWidget* parent, const QString& text, const QColor& colour, int
 }  // namespace
 
 const char* LoadingText(int language) {
-    return kLoadingText.at(static_cast<std::size_t>(language >= 1 && language <= 5 ? language - 1
-                                                                                    : 0));
+    return kLoadingText.at(
+        static_cast<std::size_t>(language >= 1 && language <= 5 ? language - 1 : 0));
 }
 
 SplashWindow::SplashWindow() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint) {
@@ -57,8 +57,7 @@ SplashWindow::SplashWindow() : QWidget(nullptr, Qt::SplashScreen | Qt::Frameless
     AddLabel(panel, "Tables", QColor(128, 0, 0), 11, false, 60, 50)->setObjectName("Label2");
     AddLabel(panel, "Tablas", QColor(0, 128, 0), 11, false, 108, 50)->setObjectName("Label3");
     AddLabel(panel, "Tafels", QColor(128, 0, 128), 11, false, 156, 50)->setObjectName("Label4");
-    AddLabel(panel, "Einmaleins", QColor(0, 128, 128), 11, false, 108, 66)
-        ->setObjectName("Label5");
+    AddLabel(panel, "Einmaleins", QColor(0, 128, 128), 11, false, 108, 66)->setObjectName("Label5");
     loadingLabel_ = AddLabel(panel, LoadingText(1), Qt::black, 15, false, 60, 108);
     loadingLabel_->setObjectName("Label6");
 }

@@ -23,14 +23,18 @@ namespace quorelin {
 namespace {
 
 // A data file problem reaches both the player and the terminal.
-void ReportDataFileError(const std::string& message) {
+void ReportDataFileError(const StartUpHooks& hooks, const std::string& message) {
     std::cerr << "Quorelin: " << message << '\n';
-    QMessageBox::critical(nullptr, "Quorelin", QString::fromStdString(message));
+    if (hooks.reportError) {
+        hooks.reportError(message);
+    } else {
+        QMessageBox::critical(nullptr, "Quorelin", QString::fromStdString(message));
+    }
 }
 
 }  // namespace
 
-int RunQuorelin(int argc, char** argv, const StartedHook& started) {
+int RunQuorelin(int argc, char** argv, const StartUpHooks& hooks) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quorelin");
     // Only the main window's closing ends the program, not the options window's.
@@ -44,7 +48,8 @@ int RunQuorelin(int argc, char** argv, const StartedHook& started) {
 
     DataFile dataFile(kDataFileName);
     if (DataFileResult loaded = dataFile.LoadDataFile(settings); !loaded.ok) {
-        ReportDataFileError(loaded.message + "\nThe game cannot start without its data file.");
+        ReportDataFileError(hooks,
+                            loaded.message + "\nThe game cannot start without its data file.");
         return 1;
     }
     ApplyStartUpSettings(settings);
@@ -96,14 +101,15 @@ int RunQuorelin(int argc, char** argv, const StartedHook& started) {
     optionsWindow.raise();
     optionsWindow.activateWindow();
     splash.hide();
-    if (started) {
-        QTimer::singleShot(0, &optionsWindow, [&] { started(optionsWindow); });
+    StartedProgram program{settings, mainWindow, optionsWindow, splash};
+    if (hooks.started) {
+        QTimer::singleShot(0, &optionsWindow, [&] { hooks.started(program); });
     }
 
     const int status = QApplication::exec();
 
     if (DataFileResult saved = dataFile.SaveDataFile(settings); !saved.ok) {
-        ReportDataFileError(saved.message);
+        ReportDataFileError(hooks, saved.message);
         return 1;
     }
     return status;

@@ -16,15 +16,23 @@ void ApplyStartUpSettings(Settings& settings) {
 
 ScreenClass ClassifyScreen(int width, int height) {
     int h = height;
-    if (h > 768) h = 768;
-    if (h < 480) h = 480;
-    if (h > 480 && h < 600) h = 480;
-    if (h > 600 && h < 768) h = 600;
+    if (h > 768)
+        h = 768;
+    if (h < 480)
+        h = 480;
+    if (h > 480 && h < 600)
+        h = 480;
+    if (h > 600 && h < 768)
+        h = 600;
     int w = width;
-    if (w > 1024) w = 1024;
-    if (w > 640 && w < 800) w = 640;
-    if (w > 800 && w < 1024) w = 800;
-    if (w < 640) w = 640;
+    if (w > 1024)
+        w = 1024;
+    if (w > 640 && w < 800)
+        w = 640;
+    if (w > 800 && w < 1024)
+        w = 800;
+    if (w < 640)
+        w = 640;
     return {w, h};
 }
 
@@ -34,8 +42,8 @@ Point CentreOnScreenClass(const Settings& settings, int width, int height) {
 }
 
 bool IsSlowStart(const TimeOfDay& start, const TimeOfDay& end) {
-    const int elapsed = (end.minute - start.minute) * 60 * 100 +
-                        (end.second - start.second) * 100 + (end.hundredths - start.hundredths);
+    const int elapsed = (end.minute - start.minute) * 60 * 100 + (end.second - start.second) * 100 +
+                        (end.hundredths - start.hundredths);
     return RoundHalfEven(elapsed / 100.0) > 9;
 }
 

@@ -9,8 +9,8 @@ namespace quorelin {
 DataRecord DefaultDataRecord() {
     // Names from the game's five languages; all fit Windows-1252.
     static constexpr std::array<std::u32string_view, kEntriesPerList> kNames{
-        U"Anna",  U"Bram",  U"Lucía", U"Jürgen", U"Femke", U"Pablo",
-        U"Sjoukje", U"Tom", U"Greta", U"Daan",   U"Carmen", U"Lotte"};
+        U"Anna",    U"Bram", U"Lucía", U"Jürgen", U"Femke",  U"Pablo",
+        U"Sjoukje", U"Tom",  U"Greta", U"Daan",   U"Carmen", U"Lotte"};
 
     Settings settings;
     settings.Language = 1;

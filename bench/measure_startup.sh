@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Start-up time to the first window shown, median of N runs on the offscreen platform.
+#   bench/measure_startup.sh [BUILD_DIR] [RUNS]
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$here/build}
+runs=${2:-11}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cp "$here/data/Quorelin.dat" "$work/"
+cd "$work"
+for _ in $(seq "$runs"); do
+  QT_QPA_PLATFORM=offscreen "$build/bench/startup_bench" 2>/dev/null | awk '/startup_ms/ {print $2}'
+done | sort -n | awk '{v[NR]=$1} END {printf "runs %d  median %.1f ms  min %.1f ms  max %.1f ms\n", NR, v[int((NR+1)/2)], v[1], v[NR]}'

@@ -1,0 +1,106 @@
+// Runs the whole start-up, message loop and final save in a folder of its own.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+#include "scores/data_file.h"
+#include "shell/main_window.h"
+#include "shell/options_window.h"
+#include "shell/splash_window.h"
+#include "shell/startup.h"
+
+namespace quorelin {
+namespace {
+
+namespace fs = std::filesystem;
+
+class StartUpRun : public ::testing::Test {
+protected:
+    void SetUp() override {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        old_ = fs::current_path();
+        dir_ = fs::temp_directory_path() / ("quorelin-run-" + std::to_string(::getpid()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+        fs::current_path(dir_);
+    }
+    void TearDown() override {
+        fs::current_path(old_);
+        fs::remove_all(dir_);
+    }
+    int Run(const StartUpHooks& hooks) {
+        char name[] = "quorelin";
+        char* argv[] = {name, nullptr};
+        return RunQuorelin(1, argv, hooks);
+    }
+    static void WriteFile(std::size_t size, std::uint8_t fill) {
+        std::vector<char> bytes(size, static_cast<char>(fill));
+        std::ofstream(kDataFileName, std::ios::binary).write(bytes.data(), bytes.size());
+    }
+
+    fs::path old_;
+    fs::path dir_;
+};
+
+TEST_F(StartUpRun, MissingOrShortDataFileEndsBeforeAnyWindowWithAReason) {
+    for (bool present : {false, true}) {
+        if (present) {
+            WriteFile(kRecordSize - 1, 0);
+        }
+        std::string reported;
+        bool started = false;
+        StartUpHooks hooks;
+        hooks.reportError = [&](const std::string& m) { reported = m; };
+        hooks.started = [&](StartedProgram&) { started = true; };
+        EXPECT_NE(Run(hooks), 0);
+        EXPECT_FALSE(started);
+        EXPECT_NE(reported.find("Quorelin.dat"), std::string::npos) << reported;
+    }
+}
+
+TEST_F(StartUpRun, StartsWithCheckedSettingsAndSavesWhenTheMainWindowCloses) {
+    WriteFile(kRecordSize, 0);  // language 0, mode 0, scheme 0
+    {
+        std::fstream f(kDataFileName, std::ios::in | std::ios::out | std::ios::binary);
+        f.seekp(2);
+        f.put(1);  // Simple scheme in the file
+        f.seekp(50);
+        f.put(42);  // a reserved byte
+    }
+    bool started = false;
+    StartUpHooks hooks;
+    hooks.reportError = [](const std::string& m) { ADD_FAILURE() << m; };
+    hooks.started = [&](StartedProgram& p) {
+        started = true;
+        EXPECT_EQ(p.settings.Language, 1);
+        EXPECT_EQ(p.settings.WindowMode, 2);
+        EXPECT_EQ(p.settings.ColorScheme, 2);
+        EXPECT_EQ(p.settings.SoundEffects, 1);
+        EXPECT_EQ(p.settings.MusicOn, 0);
+        EXPECT_EQ(p.settings.SlowMachine, 0);
+        EXPECT_TRUE(p.optionsWindow.isVisible());
+        EXPECT_TRUE(p.mainWindow.isVisible());
+        EXPECT_FALSE(p.splash.isVisible());
+        EXPECT_EQ(QApplication::applicationName(), "Quorelin");
+        p.optionsWindow.close();
+        p.mainWindow.close();
+    };
+    EXPECT_EQ(Run(hooks), 0);
+    EXPECT_TRUE(started);
+    std::ifstream in(kDataFileName, std::ios::binary);
+    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_EQ(bytes.size(), kRecordSize);
+    EXPECT_EQ(bytes[0], 1);
+    EXPECT_EQ(bytes[1], 2);
+    EXPECT_EQ(bytes[2], 2);
+    EXPECT_EQ(bytes[3], 1);
+    EXPECT_EQ(bytes[4], 1);
+    EXPECT_EQ(bytes[50], 42);
+}
+
+}  // namespace
+}  // namespace quorelin
