@@ -20,15 +20,16 @@ install_missing() {
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# Builds the given targets, or everything.
 build() {
   cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-  cmake --build build -j"$(nproc)"
+  cmake --build build -j"$(nproc)" ${1:+--target "$@"}
 }
 
 case "${1:-}" in
   play)
     install_missing
-    build
+    build quorelin
     if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
       echo "The game needs a graphical display, and none was found (DISPLAY is not set)." >&2
       echo "It is built in ./build; start this command again from a desktop session." >&2
