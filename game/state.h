@@ -7,9 +7,9 @@ namespace quorelin {
 
 // Settings fixed at start-up or changed by the menus.
 struct Settings {
-    std::uint8_t Language = 0;     // 1 English, 2 Spanish, 3 Dutch, 4 Frisian, 5 German
-    std::uint8_t WindowMode = 0;   // 1 full screen, 2 partial screen
-    std::uint8_t ColorScheme = 0;  // 1 Simple, 2 Sophisticated
+    std::uint8_t Language = 0;      // 1 English, 2 Spanish, 3 Dutch, 4 Frisian, 5 German
+    std::uint8_t WindowMode = 0;    // 1 full screen, 2 partial screen
+    std::uint8_t ColorScheme = 0;   // 1 Simple, 2 Sophisticated
     std::int32_t ScreenHeight = 0;  // screen class: 480, 600 or 768
     std::int32_t ScreenWidth = 0;   // screen class: 640, 800 or 1024
     std::uint8_t SoundEffects = 0;  // 1 on
@@ -19,11 +19,12 @@ struct Settings {
 
 // The game being chosen, played or shown.
 struct GameState {
-    double TableNumber = 0;         // whole number 1..20; products are rounded from it
-    std::int32_t GameKind = 0;      // 1 once a table or a list has been chosen
-    std::int32_t StartLevel = 0;    // chosen level; after a game the level reached
-    std::int32_t LevelScore = 0;    // points of the level; after a game the game's total
-    std::uint8_t AfterGame = 0;     // 1 when the high-score window follows a game
+    double TableNumber = 0;       // whole number 1..20; products are rounded from it
+    std::int32_t GameKind = 0;    // 1 once a table or a list has been chosen
+    std::int32_t StartLevel = 0;  // chosen level; after a game the level reached
+    std::int32_t LevelScore = 0;  // points of the level; after a game the game's total
+    std::uint8_t AfterGame = 0;   // 1 when the high-score window follows a game
+    std::uint8_t GameOver = 0;    // 1 when the game ended with a full field
 };
 
 // Flags the play window sets from keys and buttons and the game loop polls.
