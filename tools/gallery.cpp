@@ -34,5 +34,6 @@ int main(int argc, char** argv) {
     quorelin::InstallFontSubstitutions();
     bool ok = quorelin::gallery::RenderShell(dir);
     ok &= quorelin::gallery::RenderScores(dir);
+    ok &= quorelin::gallery::RenderPlay(dir);
     return ok ? 0 : 1;
 }

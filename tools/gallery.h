@@ -11,5 +11,6 @@ bool Save(QWidget& widget, const QString& dir, const QString& name);
 // One function per area; each writes its PNG files into dir.
 bool RenderShell(const QString& dir);
 bool RenderScores(const QString& dir);
+bool RenderPlay(const QString& dir);
 
 }  // namespace quorelin::gallery

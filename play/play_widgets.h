@@ -1,0 +1,43 @@
+#pragma once
+// The two kinds of control the play window builds itself: an image that shows a canvas
+// the game paints into, and a button whose accelerator the window handles itself.
+#include <QImage>
+#include <QPushButton>
+#include <QWidget>
+
+namespace quorelin {
+
+// An image control: shows its canvas, stretched to the control's size.
+class CanvasImage : public QWidget {
+public:
+    CanvasImage(const QSize& canvasSize, QWidget* parent);
+
+    // The canvas to paint on; call update() afterwards to show the change.
+    QImage& Canvas() { return canvas_; }
+    const QImage& Canvas() const { return canvas_; }
+    // A new canvas of the given size, black.
+    void ResizeCanvas(const QSize& size);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QImage canvas_;
+};
+
+// A button of the play window. It takes no keyboard focus and registers no shortcut of
+// its own: the window turns Alt+letter into a press, so a press acts exactly once.
+class CaptionButton : public QPushButton {
+public:
+    explicit CaptionButton(QWidget* parent);
+
+    // Sets the caption, "&" marking the accelerator letter.
+    void SetCaption(const QString& caption);
+    // The accelerator letter in upper case, or a null QChar.
+    QChar Accelerator() const;
+
+    // The design's tag: on the pause button, 3 once the game has ended.
+    int Tag = 0;
+};
+
+}  // namespace quorelin

@@ -1,0 +1,225 @@
+// What the game's painting puts on screen: pixels of every kind of cell, the bomb's
+// number, the pause caption, the heading and the end-of-game marks.
+#include "play/field_painter.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "game/rules.h"
+#include "play/play_window.h"
+
+namespace quorelin {
+namespace {
+
+class PainterTest : public ::testing::Test {
+protected:
+    void Make(int language, int colorScheme) {
+        settings.Language = static_cast<std::uint8_t>(language);
+        settings.ColorScheme = static_cast<std::uint8_t>(colorScheme);
+        settings.WindowMode = 1;
+        settings.ScreenHeight = 768;
+        settings.ScreenWidth = 1024;
+        state.GameKind = 1;
+        window = std::make_unique<PlayWindow>(settings, state, input, [] {});
+        window->FormShow();
+    }
+    QRgb Field(int x, int y) const { return window->Image3->Canvas().pixel(x, y) & 0xFFFFFF; }
+    QRgb Preview(int x, int y) const { return window->Image2->Canvas().pixel(x, y) & 0xFFFFFF; }
+    // True when a column range of a canvas holds black ink between two rows.
+    static bool Ink(const QImage& image, int x0, int x1, int y0, int y1) {
+        for (int x = x0; x <= x1; ++x) {
+            for (int y = y0; y <= y1; ++y) {
+                if (qGray(image.pixel(x, y)) < 60) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
+
+    Settings settings;
+    GameState state;
+    InputRequests input;
+    std::unique_ptr<PlayWindow> window;
+};
+
+struct Tones {
+    std::int32_t kind;
+    QRgb light, face, dark;
+};
+
+// Light, face and dark of each kind of cell as the game's two schemes define them.
+const std::array<Tones, 8> kSimple{{
+    {kMultipleOf3, 0xFFFFFF, 0x00FF00, 0x008040},
+    {kEvenNumber, 0xFFFFFF, 0x00FFFF, 0x808080},
+    {kMultipleOf5, 0xFFFFFF, 0xFF00FF, 0x800080},
+    {kMultipleOf4, 0xFFFFFF, 0xFFFF00, 0x808080},
+    {kOtherNumber, 0xFFFFFF, 0xC0C0C0, 0x808080},
+    {kSolved, 0xC0C0C0, 0x0000FF, 0x000080},
+    {kStone, 0xC0C0C0, 0x808080, 0x400040},
+    {kFloor, 0xC0C0C0, 0xFF0000, 0x800000},
+}};
+const std::array<Tones, 8> kSophisticated{{
+    {kMultipleOf3, 0xC1F8BF, 0x33E729, 0x0C4A09},
+    {kEvenNumber, 0xDCDCFF, 0x23D0EF, 0x474768},
+    {kMultipleOf5, 0xFBD7FA, 0xF38BF1, 0x840D81},
+    {kMultipleOf4, 0xF8E6C5, 0xD2921A, 0x65460C},
+    {kOtherNumber, 0xE6E4EB, 0xB3B8CA, 0x312D3E},
+    {kSolved, 0xCDCBED, 0x1712F3, 0x110574},
+    {kStone, 0xD5DADB, 0x888D91, 0x313745},
+    {kFloor, 0xEFC3BE, 0xFE1B01, 0x811101},
+}};
+
+TEST_F(PainterTest, EveryCellKindShowsItsThreeTonesInBothSchemes) {
+    for (int scheme : {1, 2}) {
+        Make(1, scheme);
+        FieldPainter& painter = window->Painter();
+        for (const Tones& t : scheme == 1 ? kSimple : kSophisticated) {
+            const int col = 4;
+            const int row = 7;
+            if (t.kind == kSolved) {
+                painter.DrawSolved(col, row);
+            } else if (t.kind == kStone) {
+                painter.DrawStone(col, row);
+            } else if (t.kind == kFloor) {
+                painter.DrawFloorBar(row);
+            } else {
+                painter.DrawBlock(Block{8, t.kind}, col, row);
+            }
+            // A floor bar spans the row; blocks are 40 x 28.
+            const int left = t.kind == kFloor ? 0 : 3 * 41;
+            const int right = t.kind == kFloor ? 367 : 3 * 41 + 39;
+            const int y = 6 * 29;
+            SCOPED_TRACE(::testing::Message() << "scheme " << scheme << " kind " << t.kind);
+            EXPECT_EQ(Field(left + 1, y + 14), t.light);  // left edge
+            EXPECT_EQ(Field(left + 20, y + 1), t.light);  // top edge
+            EXPECT_EQ(Field(left + 3, y + 3), t.face);
+            EXPECT_EQ(Field(right - 1, y + 14), t.dark);  // right edge, 2 px
+            EXPECT_EQ(Field(right, y + 14), t.dark);
+            EXPECT_EQ(Field(left + 20, y + 27), t.dark);  // bottom edge
+            EXPECT_EQ(Field(right - 2, y + 14), t.face);
+        }
+    }
+}
+
+TEST_F(PainterTest, NeighbouringBlocksStayOnePixelApartAndAnEraseClearsTheGap) {
+    Make(1, 1);
+    FieldPainter& painter = window->Painter();
+    painter.DrawBlock(Block{6, kMultipleOf3}, 3, 5);
+    painter.DrawBlock(Block{6, kMultipleOf3}, 4, 5);
+    painter.DrawBlock(Block{6, kMultipleOf3}, 3, 6);
+    const int x = 2 * 41;
+    const int y = 4 * 29;
+    EXPECT_EQ(Field(x + 40, y + 10), 0x000000u);  // gap column
+    EXPECT_EQ(Field(x + 10, y + 28), 0x000000u);  // gap row
+    painter.EraseCell(3, 5);
+    EXPECT_EQ(Field(x + 3, y + 3), 0x000000u);
+    EXPECT_EQ(Field(x + 41, y + 10), 0xFFFFFFu);      // the right neighbour keeps its edge
+    EXPECT_EQ(Field(x + 1, y + 29 + 10), 0xFFFFFFu);  // so does the block below
+}
+
+TEST_F(PainterTest, FloorBarsFillTheLowestRowsDownToTheFieldsEdge) {
+    Make(1, 1);
+    PlayField field;
+    field.at(2, 17) = Cell{0, kStone};
+    window->Painter().RedrawField(2, field);
+    EXPECT_EQ(Field(200, 18 * 29 + 14), 0xFF0000u);    // row 19
+    EXPECT_EQ(Field(200, 550), 0x800000u);             // one pixel lower than other rows
+    EXPECT_EQ(Field(200, 17 * 29 + 14), 0xFF0000u);    // row 18
+    EXPECT_EQ(Field(41 + 3, 16 * 29 + 3), 0x808080u);  // the stone in row 17
+    EXPECT_EQ(Field(368, 18 * 29 + 14), 0x000000u);    // bars end at 368
+}
+
+TEST_F(PainterTest, ABombShowsAStarOnTheFieldAndItsDigitsInThePreview) {
+    Make(1, 1);
+    FieldPainter& painter = window->Painter();
+    painter.DrawBlock(Block{1000, kMultipleOf5}, 1, 1);
+    painter.DrawBlock(Block{100, kMultipleOf5}, 2, 1);
+    const QImage& field = window->Image3->Canvas();
+    // The star starts at +12; three digits start at +7.
+    EXPECT_FALSE(Ink(field, 2, 10, 2, 25));
+    EXPECT_TRUE(Ink(field, 12, 24, 2, 25));
+    EXPECT_TRUE(Ink(field, 41 + 7, 41 + 10, 2, 25));
+
+    painter.DrawPreview(Block{1000, kMultipleOf5});
+    const QImage& preview = window->Image2->Canvas();
+    EXPECT_EQ(Preview(16, 21), 0xFFFFFFu);
+    EXPECT_EQ(Preview(5, 5), 0x000000u);
+    // Four digits start at 18, three at 22.
+    EXPECT_TRUE(Ink(preview, 18, 21, 27, 45));
+    painter.DrawPreview(Block{999, kMultipleOf3});
+    EXPECT_FALSE(Ink(preview, 17, 21, 22, 45));
+    EXPECT_EQ(Preview(20, 24), 0x00FF00u);
+}
+
+TEST_F(PainterTest, DrawingABlockPutsThePauseCaptionBack) {
+    Make(3, 1);
+    window->BitBtn1->SetCaption("&Doorgaan");
+    window->Painter().DrawBlock(Block{5, kMultipleOf5}, 5, 1);
+    EXPECT_EQ(window->BitBtn1->text(), "&Pauze");
+
+    Make(5, 1);
+    window->BitBtn1->SetCaption("&Weitergehen");
+    window->Painter().DrawBlock(Block{5, kMultipleOf5}, 5, 1);
+    EXPECT_EQ(window->BitBtn1->text(), "&Pause");
+    // Any of the three pause captions counts as one, whatever the language.
+    window->BitBtn1->SetCaption("&Pausa");
+    window->Painter().DrawBlock(Block{5, kMultipleOf5}, 5, 2);
+    EXPECT_EQ(window->BitBtn1->text(), "&Pausa");
+}
+
+TEST_F(PainterTest, HeadingAndTableLabelFollowTheTableTheLanguageAndTheScheme) {
+    Make(3, 2);
+    window->Painter().SetUpHeading(12);
+    EXPECT_EQ(window->Panel3->text(), "Tafel van 12");
+    EXPECT_EQ(window->Label19->text(), "x 12 =");
+    const QPoint ref = window->Image20->pos();
+    EXPECT_EQ(window->Label19->x(), ref.x() + 38);
+    EXPECT_LE(window->Label19->width(), 53 + 1);
+    EXPECT_GE(window->Label19->y(), ref.y() + 103 - 30);
+
+    Make(1, 1);
+    window->Painter().SetUpHeading(7);
+    EXPECT_EQ(window->Panel3->text(), "7");
+    EXPECT_EQ(window->Panel3->font().pointSize(), 25);
+    EXPECT_EQ(window->Label19->text(), "7");
+    EXPECT_EQ(window->Label19->x(), window->Image1->x() + 52);
+    // "7" at 16 points is too wide: it shrinks until narrower than 15 pixels and sits
+    // on the line at 121 below the picture's top.
+    EXPECT_LT(window->Label19->font().pointSize(), 16);
+    EXPECT_LE(window->Label19->width(), 14);
+    EXPECT_EQ(window->Label19->y() + window->Label19->height(), window->Image1->y() + 121);
+}
+
+TEST_F(PainterTest, TheEndOfAGameMarksThePauseButtonAndShowsTheGameOverPanels) {
+    Make(2, 2);
+    FieldPainter& painter = window->Painter();
+    painter.MarkGameEnded();
+    EXPECT_EQ(window->BitBtn1->Tag, kGameEndedMark);
+    EXPECT_EQ(window->BitBtn1->text(), "&Seguir");
+    painter.CloseCurtain(9);
+    EXPECT_EQ(Field(200, 300), 0x000077u);  // the face colour of the scheme
+    EXPECT_EQ(Field(368, 300), 0x000000u);  // black shadow on the right
+    painter.ShowGameOver();
+    EXPECT_FALSE(window->label1009->isHidden());
+    EXPECT_EQ(window->label1008->text(), "  Pulsa una tecla..");
+    painter.BlinkGameOver(false);
+    EXPECT_EQ(window->label1009->palette().color(QPalette::WindowText), QColor(255, 156, 57));
+}
+
+TEST_F(PainterTest, ABonusOfNothingIsHiddenAndCurtainsUseTheSchemeColours) {
+    Make(1, 1);
+    FieldPainter& painter = window->Painter();
+    painter.ShowBonus(0);
+    EXPECT_TRUE(window->label1010->isHidden());
+    EXPECT_TRUE(window->label1010->text().isEmpty());
+    painter.DrawCurtainBar(1);
+    EXPECT_EQ(Field(100, 14), 0x000080u);
+    EXPECT_EQ(Field(1, 14), 0x0000C1u);
+    painter.WipeRow(19);
+    EXPECT_EQ(Field(100, 550), 0x000000u);
+}
+
+}  // namespace
+}  // namespace quorelin
