@@ -62,7 +62,7 @@ int RunQuorelin(int argc, char** argv, const StartUpHooks& hooks) {
     settings.SoundEffects = 1;
     InstallFontSubstitutions();
 
-    MainWindow mainWindow(settings, dataFile);
+    MainWindow mainWindow(settings, game, dataFile);
     LayOutMainWindow(mainWindow, settings);
 
     SplashWindow splash;
@@ -76,14 +76,29 @@ int RunQuorelin(int argc, char** argv, const StartUpHooks& hooks) {
     // Each window built behind the splash puts the splash back on top.
     InfoWindow infoWindow;
     splash.raise();
-    PlayWindow playWindow;
+    // The high-score window is built after the play window, which hands its result on.
+    HighScoreWindow* afterGameScores = nullptr;
+    PlayWindow playWindow(settings, game, input, [&afterGameScores] {
+        if (afterGameScores != nullptr) {
+            afterGameScores->ShowAfterGame();
+        }
+    });
     splash.raise();
-    HighScoreWindow highScoreWindow;
-    LevelWindow levelWindow;
+    HighScoreWindow highScoreWindow(settings, game, dataFile, [&mainWindow] { mainWindow.show(); });
+    afterGameScores = &highScoreWindow;
+    LevelWindow levelWindow(settings, game);
     splash.raise();
     OptionsWindow optionsWindow;
     splash.raise();
     PauseMs(1);
+
+    // The road of a game: main window, level window, play window, high scores, and back.
+    mainWindow.SetLevelWindow(&levelWindow);
+    mainWindow.SetHighScoreWindow(&highScoreWindow);
+    mainWindow.SetInfoWindow(&infoWindow);
+    mainWindow.SetPlayWindow(&playWindow);
+    levelWindow.SetMainWindow(&mainWindow);
+    levelWindow.SetPlayWindow(&playWindow);
 
     const OptionsPlacement placement = PlaceOptionsWindow(settings);
     optionsWindow.move(placement.left, placement.top);
@@ -101,7 +116,8 @@ int RunQuorelin(int argc, char** argv, const StartUpHooks& hooks) {
     optionsWindow.raise();
     optionsWindow.activateWindow();
     splash.hide();
-    StartedProgram program{settings, mainWindow, optionsWindow, splash};
+    StartedProgram program{settings, mainWindow,  optionsWindow, splash,          game,      input,
+                           dataFile, levelWindow, playWindow,    highScoreWindow, infoWindow};
     if (hooks.started) {
         QTimer::singleShot(0, &optionsWindow, [&] { hooks.started(program); });
     }

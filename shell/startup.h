@@ -1,6 +1,7 @@
 #pragma once
 // The program's start: settings, data file, screen class, every window behind the
 // splash, the slow-start check, the message loop and the final save.
+#include <QWidget>
 #include <functional>
 #include <string>
 
@@ -8,6 +9,8 @@
 
 namespace quorelin {
 
+class DataFile;
+class LevelWindow;
 class MainWindow;
 class OptionsWindow;
 class SplashWindow;
@@ -18,6 +21,13 @@ struct StartedProgram {
     MainWindow& mainWindow;
     OptionsWindow& optionsWindow;
     SplashWindow& splash;
+    GameState& game;
+    InputRequests& input;
+    DataFile& dataFile;
+    LevelWindow& levelWindow;
+    QWidget& playWindow;
+    QWidget& highScoreWindow;
+    QWidget& infoWindow;
 };
 
 // Lets tests and benchmarks watch the start-up; the program uses the defaults.

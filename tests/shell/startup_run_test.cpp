@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "scores/data_file.h"
+#include "shell/level_window.h"
 #include "shell/main_window.h"
 #include "shell/options_window.h"
 #include "shell/splash_window.h"
@@ -100,6 +101,37 @@ TEST_F(StartUpRun, StartsWithCheckedSettingsAndSavesWhenTheMainWindowCloses) {
     EXPECT_EQ(bytes[3], 1);
     EXPECT_EQ(bytes[4], 1);
     EXPECT_EQ(bytes[50], 42);
+}
+
+TEST_F(StartUpRun, TheMainWindowOpensTheWindowsBuiltAfterIt) {
+    WriteFile(kRecordSize, 0);
+    bool started = false;
+    StartUpHooks hooks;
+    hooks.reportError = [](const std::string& m) { ADD_FAILURE() << m; };
+    hooks.started = [&](StartedProgram& p) {
+        started = true;
+        p.optionsWindow.close();
+        p.mainWindow.BitBtn7->click();
+        p.mainWindow.BitBtn13->click();  // Frisian
+        p.mainWindow.TableButton(9)->click();
+        EXPECT_TRUE(p.levelWindow.isVisible());
+        EXPECT_EQ(p.levelWindow.Label8->text(), "Tafel fan 9");
+        p.levelWindow.Cancel();
+        EXPECT_FALSE(p.levelWindow.isVisible());
+        EXPECT_EQ(p.game.StartLevel, 0);
+        p.mainWindow.BitBtn9->click();
+        EXPECT_TRUE(p.highScoreWindow.isVisible());
+        EXPECT_EQ(p.game.AfterGame, 0);
+        p.highScoreWindow.hide();
+        p.mainWindow.BitBtn5->click();
+        EXPECT_TRUE(p.infoWindow.isVisible());
+        p.infoWindow.hide();
+        p.mainWindow.BitBtn8->click();
+    };
+    EXPECT_EQ(Run(hooks), 0);
+    EXPECT_TRUE(started);
+    std::ifstream in(kDataFileName, std::ios::binary);
+    EXPECT_EQ(in.get(), 4);  // the language chosen on the way is saved
 }
 
 }  // namespace

@@ -104,7 +104,8 @@ TEST(MainWindowExit, FailedSaveReportsAndKeepsTheWindowOpen) {
     Settings settings;
     settings.Language = 1;
     DataFile unwritable(std::filesystem::path("/nonexistent-folder") / kDataFileName);
-    MainWindow window(settings, unwritable);
+    GameState game;
+    MainWindow window(settings, game, unwritable);
     QString reported;
     window.SetErrorReporter([&](const QString& message) { reported = message; });
     window.show();
@@ -127,7 +128,8 @@ TEST(MainWindowExit, SuccessfulSaveWritesTheSettingsAndCloses) {
     settings.WindowMode = 1;
     settings.ColorScheme = 2;
     DataFile file(dir / kDataFileName);
-    MainWindow window(settings, file);
+    GameState game;
+    MainWindow window(settings, game, file);
     window.show();
     EXPECT_EQ(window.BitBtn8->text(), "  &Stopje      ");
     window.BitBtn8->click();
