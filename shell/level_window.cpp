@@ -1,5 +1,7 @@
 #include "shell/level_window.h"
 
+#include "shell/widget_style.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -59,17 +61,6 @@ constexpr std::array<const char*, 5> kTableTitleStart{
 
 QString Text(const char* text) {
     return QString::fromUtf8(text);
-}
-
-void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
-}
-
-void SetBackground(QWidget* widget, const QColor& colour) {
-    SetColour(widget, QPalette::Window, colour);
-    widget->setAutoFillBackground(true);
 }
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const char* face, int pixels,

@@ -1,5 +1,7 @@
 #include "shell/main_window.h"
 
+#include "shell/widget_style.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -167,19 +169,6 @@ QString Text(const char* text) {
     return QString::fromUtf8(text);
 }
 
-void SetTextColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
-}
-
-void SetBackground(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 QFrame* MakePanel(QWidget* parent, const char* name, int width, int height) {
     auto* panel = new QFrame(parent);
     panel->setObjectName(name);
@@ -266,7 +255,7 @@ void MainWindow::BuildPanels(QWidget* central) {
     titleFont.setBold(true);
     titleFont.setPointSize(36);  // 48 pixels on a 96-dpi screen
     Label2->setFont(titleFont);
-    SetTextColour(Label2, QPalette::WindowText, QColor(255, 0, 0));
+    SetColour(Label2, QPalette::WindowText, QColor(255, 0, 0));
 
     Label3 = new QLabel(central);
     Label3->setObjectName("Label3");
@@ -274,7 +263,7 @@ void MainWindow::BuildPanels(QWidget* central) {
     versionFont.setBold(true);
     versionFont.setPixelSize(16);
     Label3->setFont(versionFont);
-    SetTextColour(Label3, QPalette::WindowText, QColor(255, 0, 0));
+    SetColour(Label3, QPalette::WindowText, QColor(255, 0, 0));
 
     Panel2 = MakePanel(central, "Panel2", 585, 89);
     Image5 = MakePicture(Panel2, "Image5", BannerPicture(563, 80), 12, 12);
@@ -284,7 +273,7 @@ void MainWindow::BuildPanels(QWidget* central) {
     bannerFont.setBold(true);
     bannerFont.setPixelSize(48);
     Label5->setFont(bannerFont);
-    SetTextColour(Label5, QPalette::WindowText, QColor(255, 0, 0));
+    SetColour(Label5, QPalette::WindowText, QColor(255, 0, 0));
     Label5->move(96, 14);
     Panel2->setMouseTracking(true);
 
@@ -302,7 +291,7 @@ void MainWindow::BuildPanels(QWidget* central) {
         font.setBold(true);
         font.setPixelSize(large ? 32 : 13);
         button->setFont(font);
-        SetTextColour(button, QPalette::ButtonText, QColor(place.colour));
+        SetColour(button, QPalette::ButtonText, QColor(place.colour));
         connect(button, &QPushButton::clicked, this, [this, t] { TableClick(t); });
         tableButtons_[static_cast<std::size_t>(t - 1)] = button;
     }
@@ -315,7 +304,7 @@ void MainWindow::BuildPanels(QWidget* central) {
         font.setPixelSize(11);
         button->setFont(font);
         button->setIcon(QPixmap::fromImage(CommandGlyphPicture(glyph, 16)));
-        SetTextColour(button, QPalette::ButtonText, QColor(128, 0, 0));
+        SetColour(button, QPalette::ButtonText, QColor(128, 0, 0));
         return button;
     };
     BitBtn5 = command("BitBtn5", 29, CommandGlyph::Info);

@@ -3,6 +3,8 @@
 #include <QKeyEvent>
 #include <array>
 
+#include "shell/widget_style.h"
+
 namespace quorelin {
 namespace {
 
@@ -27,10 +29,7 @@ OptionsWindow::OptionsWindow() {
     setObjectName("Form3");
     setWindowTitle(" Mirandol Tables");
     setFixedSize(510, 394);
-    QPalette silver = palette();
-    silver.setColor(QPalette::Window, QColor(192, 192, 192));
-    setPalette(silver);
-    setAutoFillBackground(true);
+    SetBackground(this, QColor(192, 192, 192));
 
     BitBtn2 = new QPushButton("&Proceed", this);
     BitBtn2->setObjectName("BitBtn2");
@@ -41,9 +40,7 @@ OptionsWindow::OptionsWindow() {
     Label111->setObjectName("Label111");
     Label111->setGeometry(24, 336, 470, 32);
     Label111->setWordWrap(true);
-    QPalette maroon = Label111->palette();
-    maroon.setColor(QPalette::WindowText, QColor(128, 0, 0));
-    Label111->setPalette(maroon);
+    SetColour(Label111, QPalette::WindowText, QColor(128, 0, 0));
     Label111->hide();
 }
 

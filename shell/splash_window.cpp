@@ -5,6 +5,7 @@
 #include <array>
 
 #include "shell/pictures.h"
+#include "shell/widget_style.h"
 
 namespace quorelin {
 namespace {
@@ -19,9 +20,7 @@ QLabel* AddLabel(QWidget* parent, const QString& text, const QColor& colour, int
     font.setPixelSize(pixels);
     font.setBold(bold);
     label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
+    SetColour(label, QPalette::WindowText, colour);
     label->move(x, y);
     label->adjustSize();
     return label;
@@ -43,10 +42,7 @@ SplashWindow::SplashWindow() : QWidget(nullptr, Qt::SplashScreen | Qt::Frameless
     panel->setGeometry(0, 0, kWidth, kHeight);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setLineWidth(2);
-    panel->setAutoFillBackground(true);
-    QPalette silver = panel->palette();
-    silver.setColor(QPalette::Window, QColor(192, 192, 192));
-    panel->setPalette(silver);
+    SetBackground(panel, QColor(192, 192, 192));
 
     auto* icon = new QLabel(panel);
     icon->setObjectName("Image1");
