@@ -14,15 +14,12 @@ namespace {
 
 class PainterTest : public ::testing::Test {
 protected:
-    void Make(int language, int colorScheme) {
+    FieldPainter& Make(int language, int colorScheme) {
         settings.Language = static_cast<std::uint8_t>(language);
         settings.ColorScheme = static_cast<std::uint8_t>(colorScheme);
-        settings.WindowMode = 1;
-        settings.ScreenHeight = 768;
-        settings.ScreenWidth = 1024;
-        state.GameKind = 1;
         window = std::make_unique<PlayWindow>(settings, state, input, [] {});
         window->FormShow();
+        return window->Painter();
     }
     QRgb Field(int x, int y) const { return window->Image3->Canvas().pixel(x, y) & 0xFFFFFF; }
     QRgb Preview(int x, int y) const { return window->Image2->Canvas().pixel(x, y) & 0xFFFFFF; }
@@ -38,74 +35,60 @@ protected:
         return false;
     }
 
-    Settings settings;
-    GameState state;
+    Settings settings{.WindowMode = 1, .ScreenHeight = 768, .ScreenWidth = 1024};
+    GameState state{.GameKind = 1};
     InputRequests input;
     std::unique_ptr<PlayWindow> window;
 };
 
+// Light, face and dark of each kind of cell in the Simple and the Sophisticated scheme.
 struct Tones {
     std::int32_t kind;
-    QRgb light, face, dark;
+    std::array<QRgb, 3> simple, sophisticated;
 };
-
-// Light, face and dark of each kind of cell as the game's two schemes define them.
-const std::array<Tones, 8> kSimple{{
-    {kMultipleOf3, 0xFFFFFF, 0x00FF00, 0x008040},
-    {kEvenNumber, 0xFFFFFF, 0x00FFFF, 0x808080},
-    {kMultipleOf5, 0xFFFFFF, 0xFF00FF, 0x800080},
-    {kMultipleOf4, 0xFFFFFF, 0xFFFF00, 0x808080},
-    {kOtherNumber, 0xFFFFFF, 0xC0C0C0, 0x808080},
-    {kSolved, 0xC0C0C0, 0x0000FF, 0x000080},
-    {kStone, 0xC0C0C0, 0x808080, 0x400040},
-    {kFloor, 0xC0C0C0, 0xFF0000, 0x800000},
-}};
-const std::array<Tones, 8> kSophisticated{{
-    {kMultipleOf3, 0xC1F8BF, 0x33E729, 0x0C4A09},
-    {kEvenNumber, 0xDCDCFF, 0x23D0EF, 0x474768},
-    {kMultipleOf5, 0xFBD7FA, 0xF38BF1, 0x840D81},
-    {kMultipleOf4, 0xF8E6C5, 0xD2921A, 0x65460C},
-    {kOtherNumber, 0xE6E4EB, 0xB3B8CA, 0x312D3E},
-    {kSolved, 0xCDCBED, 0x1712F3, 0x110574},
-    {kStone, 0xD5DADB, 0x888D91, 0x313745},
-    {kFloor, 0xEFC3BE, 0xFE1B01, 0x811101},
-}};
+const Tones kTones[] = {
+    {kMultipleOf3, {0xFFFFFF, 0x00FF00, 0x008040}, {0xC1F8BF, 0x33E729, 0x0C4A09}},
+    {kEvenNumber, {0xFFFFFF, 0x00FFFF, 0x808080}, {0xDCDCFF, 0x23D0EF, 0x474768}},
+    {kMultipleOf5, {0xFFFFFF, 0xFF00FF, 0x800080}, {0xFBD7FA, 0xF38BF1, 0x840D81}},
+    {kMultipleOf4, {0xFFFFFF, 0xFFFF00, 0x808080}, {0xF8E6C5, 0xD2921A, 0x65460C}},
+    {kOtherNumber, {0xFFFFFF, 0xC0C0C0, 0x808080}, {0xE6E4EB, 0xB3B8CA, 0x312D3E}},
+    {kSolved, {0xC0C0C0, 0x0000FF, 0x000080}, {0xCDCBED, 0x1712F3, 0x110574}},
+    {kStone, {0xC0C0C0, 0x808080, 0x400040}, {0xD5DADB, 0x888D91, 0x313745}},
+    {kFloor, {0xC0C0C0, 0xFF0000, 0x800000}, {0xEFC3BE, 0xFE1B01, 0x811101}},
+};
 
 TEST_F(PainterTest, EveryCellKindShowsItsThreeTonesInBothSchemes) {
     for (int scheme : {1, 2}) {
-        Make(1, scheme);
-        FieldPainter& painter = window->Painter();
-        for (const Tones& t : scheme == 1 ? kSimple : kSophisticated) {
-            const int col = 4;
-            const int row = 7;
+        FieldPainter& painter = Make(1, scheme);
+        for (const Tones& t : kTones) {
+            const auto [light, face, dark] = scheme == 1 ? t.simple : t.sophisticated;
             if (t.kind == kSolved) {
-                painter.DrawSolved(col, row);
+                painter.DrawSolved(4, 7);
             } else if (t.kind == kStone) {
-                painter.DrawStone(col, row);
+                painter.DrawStone(4, 7);
             } else if (t.kind == kFloor) {
-                painter.DrawFloorBar(row);
+                painter.DrawFloorBar(7);
             } else {
-                painter.DrawBlock(Block{8, t.kind}, col, row);
+                painter.DrawBlock(Block{8, t.kind}, 4, 7);
             }
             // A floor bar spans the row; blocks are 40 x 28.
             const int left = t.kind == kFloor ? 0 : 3 * 41;
             const int right = t.kind == kFloor ? 367 : 3 * 41 + 39;
             const int y = 6 * 29;
             SCOPED_TRACE(::testing::Message() << "scheme " << scheme << " kind " << t.kind);
-            EXPECT_EQ(Field(left + 1, y + 14), t.light);  // left edge
-            EXPECT_EQ(Field(left + 20, y + 1), t.light);  // top edge
-            EXPECT_EQ(Field(left + 3, y + 3), t.face);
-            EXPECT_EQ(Field(right - 1, y + 14), t.dark);  // right edge, 2 px
-            EXPECT_EQ(Field(right, y + 14), t.dark);
-            EXPECT_EQ(Field(left + 20, y + 27), t.dark);  // bottom edge
-            EXPECT_EQ(Field(right - 2, y + 14), t.face);
+            EXPECT_EQ(Field(left + 1, y + 14), light);  // left edge
+            EXPECT_EQ(Field(left + 20, y + 1), light);  // top edge
+            EXPECT_EQ(Field(left + 3, y + 3), face);
+            EXPECT_EQ(Field(right - 1, y + 14), dark);  // right edge, 2 px
+            EXPECT_EQ(Field(right, y + 14), dark);
+            EXPECT_EQ(Field(left + 20, y + 27), dark);  // bottom edge
+            EXPECT_EQ(Field(right - 2, y + 14), face);
         }
     }
 }
 
-TEST_F(PainterTest, NeighbouringBlocksStayOnePixelApartAndAnEraseClearsTheGap) {
-    Make(1, 1);
-    FieldPainter& painter = window->Painter();
+TEST_F(PainterTest, BlocksStayOnePixelApartAndFloorBarsReachTheFieldsEdge) {
+    FieldPainter& painter = Make(1, 1);
     painter.DrawBlock(Block{6, kMultipleOf3}, 3, 5);
     painter.DrawBlock(Block{6, kMultipleOf3}, 4, 5);
     painter.DrawBlock(Block{6, kMultipleOf3}, 3, 6);
@@ -117,13 +100,10 @@ TEST_F(PainterTest, NeighbouringBlocksStayOnePixelApartAndAnEraseClearsTheGap) {
     EXPECT_EQ(Field(x + 3, y + 3), 0x000000u);
     EXPECT_EQ(Field(x + 41, y + 10), 0xFFFFFFu);      // the right neighbour keeps its edge
     EXPECT_EQ(Field(x + 1, y + 29 + 10), 0xFFFFFFu);  // so does the block below
-}
 
-TEST_F(PainterTest, FloorBarsFillTheLowestRowsDownToTheFieldsEdge) {
-    Make(1, 1);
     PlayField field;
     field.at(2, 17) = Cell{0, kStone};
-    window->Painter().RedrawField(2, field);
+    painter.RedrawField(2, field);
     EXPECT_EQ(Field(200, 18 * 29 + 14), 0xFF0000u);    // row 19
     EXPECT_EQ(Field(200, 550), 0x800000u);             // one pixel lower than other rows
     EXPECT_EQ(Field(200, 17 * 29 + 14), 0xFF0000u);    // row 18
@@ -132,8 +112,7 @@ TEST_F(PainterTest, FloorBarsFillTheLowestRowsDownToTheFieldsEdge) {
 }
 
 TEST_F(PainterTest, ABombShowsAStarOnTheFieldAndItsDigitsInThePreview) {
-    Make(1, 1);
-    FieldPainter& painter = window->Painter();
+    FieldPainter& painter = Make(1, 1);
     painter.DrawBlock(Block{1000, kMultipleOf5}, 1, 1);
     painter.DrawBlock(Block{100, kMultipleOf5}, 2, 1);
     const QImage& field = window->Image3->Canvas();
@@ -154,19 +133,19 @@ TEST_F(PainterTest, ABombShowsAStarOnTheFieldAndItsDigitsInThePreview) {
 }
 
 TEST_F(PainterTest, DrawingABlockPutsThePauseCaptionBack) {
-    Make(3, 1);
-    window->BitBtn1->SetCaption("&Doorgaan");
-    window->Painter().DrawBlock(Block{5, kMultipleOf5}, 5, 1);
-    EXPECT_EQ(window->BitBtn1->text(), "&Pauze");
-
-    Make(5, 1);
-    window->BitBtn1->SetCaption("&Weitergehen");
-    window->Painter().DrawBlock(Block{5, kMultipleOf5}, 5, 1);
-    EXPECT_EQ(window->BitBtn1->text(), "&Pause");
     // Any of the three pause captions counts as one, whatever the language.
-    window->BitBtn1->SetCaption("&Pausa");
-    window->Painter().DrawBlock(Block{5, kMultipleOf5}, 5, 2);
-    EXPECT_EQ(window->BitBtn1->text(), "&Pausa");
+    const struct {
+        int language;
+        const char* before;
+        const char* after;
+    } cases[] = {
+        {3, "&Doorgaan", "&Pauze"}, {5, "&Weitergehen", "&Pause"}, {5, "&Pausa", "&Pausa"}};
+    for (const auto& c : cases) {
+        FieldPainter& painter = Make(c.language, 1);
+        window->BitBtn1->SetCaption(c.before);
+        painter.DrawBlock(Block{5, kMultipleOf5}, 5, 1);
+        EXPECT_EQ(window->BitBtn1->text(), c.after) << c.before;
+    }
 }
 
 TEST_F(PainterTest, HeadingAndTableLabelFollowTheTableTheLanguageAndTheScheme) {
@@ -192,26 +171,9 @@ TEST_F(PainterTest, HeadingAndTableLabelFollowTheTableTheLanguageAndTheScheme) {
     EXPECT_EQ(window->Label19->y() + window->Label19->height(), window->Image1->y() + 121);
 }
 
-TEST_F(PainterTest, TheEndOfAGameMarksThePauseButtonAndShowsTheGameOverPanels) {
-    Make(2, 2);
-    FieldPainter& painter = window->Painter();
-    painter.MarkGameEnded();
-    EXPECT_EQ(window->BitBtn1->Tag, kGameEndedMark);
-    EXPECT_EQ(window->BitBtn1->text(), "&Seguir");
-    painter.CloseCurtain(9);
-    EXPECT_EQ(Field(200, 300), 0x000077u);  // the face colour of the scheme
-    EXPECT_EQ(Field(368, 300), 0x000000u);  // black shadow on the right
-    painter.ShowGameOver();
-    EXPECT_FALSE(window->label1009->isHidden());
-    EXPECT_EQ(window->label1008->text(), "  Pulsa una tecla..");
-    painter.BlinkGameOver(false);
-    EXPECT_EQ(window->label1009->palette().color(QPalette::WindowText), QColor(255, 156, 57));
-}
-
-TEST_F(PainterTest, ABonusOfNothingIsHiddenAndCurtainsUseTheSchemeColours) {
-    Make(1, 1);
-    FieldPainter& painter = window->Painter();
-    painter.ShowBonus(0);
+TEST_F(PainterTest, LevelAndGameEndsShowTheirMarksInTheSchemeColours) {
+    FieldPainter& painter = Make(1, 1);
+    painter.ShowBonus(0);  // a bonus of nothing is hidden
     EXPECT_TRUE(window->label1010->isHidden());
     EXPECT_TRUE(window->label1010->text().isEmpty());
     painter.DrawCurtainBar(1);
@@ -219,6 +181,19 @@ TEST_F(PainterTest, ABonusOfNothingIsHiddenAndCurtainsUseTheSchemeColours) {
     EXPECT_EQ(Field(1, 14), 0x0000C1u);
     painter.WipeRow(19);
     EXPECT_EQ(Field(100, 550), 0x000000u);
+
+    FieldPainter& spanish = Make(2, 2);
+    spanish.MarkGameEnded();
+    EXPECT_EQ(window->BitBtn1->Tag, kGameEndedMark);
+    EXPECT_EQ(window->BitBtn1->text(), "&Seguir");
+    spanish.CloseCurtain(9);
+    EXPECT_EQ(Field(200, 300), 0x000077u);  // the face colour of the scheme
+    EXPECT_EQ(Field(368, 300), 0x000000u);  // black shadow on the right
+    spanish.ShowGameOver();
+    EXPECT_FALSE(window->label1009->isHidden());
+    EXPECT_EQ(window->label1008->text(), "  Pulsa una tecla..");
+    spanish.BlinkGameOver(false);
+    EXPECT_EQ(window->label1009->palette().color(QPalette::WindowText), QColor(255, 156, 57));
 }
 
 }  // namespace

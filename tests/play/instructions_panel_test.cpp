@@ -2,7 +2,6 @@
 
 #include <QFontMetrics>
 #include <QLabel>
-#include <QPushButton>
 
 #include "play/instructions_panel.h"
 
@@ -16,72 +15,49 @@ Settings InLanguage(int language, int scheme = 1) {
     return settings;
 }
 
-TEST(InstructionsTexts, EnglishTableThreeReadsAsWrittenWithItsExample) {
-    const Settings settings = InLanguage(1);
+// One panel shows every line in turn, so nothing of an earlier language or table may stay.
+TEST(InstructionsTexts, RuleAndExampleReadAsWrittenWithAccentsQuotesAndTrailingBlanks) {
+    Settings settings;
     InstructionsPanel panel(settings);
-    panel.ShowFor(3);
-    EXPECT_EQ(panel.Label1->text(), "Instructions");
-    EXPECT_EQ(panel.Label2->text(), "Manoeuvre the falling blocks with the ");
-    EXPECT_EQ(panel.Label5->text(), "to the right");
-    EXPECT_EQ(panel.Label9->text(), "block under x 3 = block above");
-    EXPECT_EQ(panel.Label11->text(), "");
-    EXPECT_EQ(panel.Label14->text(), "then 999  (\"bombs\" will fall then).");
-    EXPECT_EQ(panel.Label21->text(), "3");
-    EXPECT_EQ(panel.Label22->text(), "9");
-    EXPECT_EQ(panel.Label20->text(), " 3 x 3 = 9");
-}
-
-TEST(InstructionsTexts, TableFourInOtherLanguagesKeepsAccentsQuotesAndTrailingBlanks) {
-    Settings settings = InLanguage(4);
-    InstructionsPanel panel(settings);
-    panel.ShowFor(4);
-    EXPECT_EQ(panel.Label3->text(), "mûs of de pylkjetoetsen: ");
-    EXPECT_EQ(panel.Label8->text(), "op sa´n foet dat:");
-    EXPECT_EQ(panel.Label9->text(), "ûnderste blokje x 4 = boppeste blokje");
-    EXPECT_EQ(panel.Label13->text(), "meitsje dy´t grutter binne as 999  .");
-    EXPECT_EQ(panel.Label14->text(), "(oars sillen dêr \"bommen\" fallen  .");
-    EXPECT_EQ(panel.Label20->text(), " 3 x 4 = 12");
-
-    // The same panel shown again in another language carries nothing of the first.
-    settings.Language = 2;
-    panel.ShowFor(4);
-    EXPECT_EQ(panel.Label6->text(), "caer rápido ");
-    EXPECT_EQ(panel.Label9->text(), "bloque abajo x 4 = bloque ariba");
-    EXPECT_EQ(panel.Label12->text(), "Regla extra: no se pueden hacer  ");
-    EXPECT_EQ(panel.Label14->text(), "(entonces caerán \"bombas\").");
-
-    settings.Language = 5;
-    panel.ShowFor(4);
-    EXPECT_EQ(panel.Label2->text(), "Manövriere die fallende Blöcke mit der ");
-    EXPECT_EQ(panel.Label9->text(), "block unten x 4 = block oben");
-    EXPECT_EQ(panel.Label14->text(), "machen. ");
-}
-
-TEST(InstructionsTexts, ALanguageOutsideTheFiveReadsAsEnglish) {
-    EXPECT_STREQ(InstructionsTextsFor(0).Label1, "Instructions");
-    EXPECT_EQ(RuleFormula(255, 7), "block under x 7 = block above");
-}
-
-TEST(InstructionsExample, ShowsThreeUnderThreeTimesTheTable) {
-    struct Case {
+    const struct {
+        int language;  // outside 1..5 reads as English
         double table;
-        const char* upper;
-        const char* equation;
+        QLabel* InstructionsPanel::*label;
+        const char* text;
+    } lines[] = {
+        {1, 3, &InstructionsPanel::Label2, "Manoeuvre the falling blocks with the "},
+        {1, 3, &InstructionsPanel::Label9, "block under x 3 = block above"},
+        {1, 3, &InstructionsPanel::Label14, "then 999  (\"bombs\" will fall then)."},
+        {1, 3, &InstructionsPanel::Label21, "3"},
+        {1, 3, &InstructionsPanel::Label22, "9"},
+        {1, 3, &InstructionsPanel::Label20, " 3 x 3 = 9"},
+        {4, 4, &InstructionsPanel::Label3, "mûs of de pylkjetoetsen: "},
+        {4, 4, &InstructionsPanel::Label8, "op sa´n foet dat:"},
+        {4, 4, &InstructionsPanel::Label9, "ûnderste blokje x 4 = boppeste blokje"},
+        {4, 4, &InstructionsPanel::Label13, "meitsje dy´t grutter binne as 999  ."},
+        {4, 4, &InstructionsPanel::Label14, "(oars sillen dêr \"bommen\" fallen  ."},
+        {4, 4, &InstructionsPanel::Label20, " 3 x 4 = 12"},
+        {2, 4, &InstructionsPanel::Label6, "caer rápido "},
+        {2, 4, &InstructionsPanel::Label9, "bloque abajo x 4 = bloque ariba"},
+        {2, 4, &InstructionsPanel::Label12, "Regla extra: no se pueden hacer  "},
+        {2, 4, &InstructionsPanel::Label14, "(entonces caerán \"bombas\")."},
+        {5, 4, &InstructionsPanel::Label9, "block unten x 4 = block oben"},
+        {1, 1, &InstructionsPanel::Label20, " 3 x 1 = 3"},
+        {1, 20, &InstructionsPanel::Label22, "60"},
+        // Halves go to even in the equation: 3 x 2.5 reads 2, but its product 7.5 gives 8.
+        {1, 2.5, &InstructionsPanel::Label20, " 3 x 2 = 8"},
+        {0, 7, &InstructionsPanel::Label1, "Instructions"},
+        {255, 7, &InstructionsPanel::Label9, "block under x 7 = block above"},
     };
-    for (const Case c :
-         {Case{1, "3", " 3 x 1 = 3"}, Case{4, "12", " 3 x 4 = 12"}, Case{20, "60", " 3 x 20 = 60"},
-          Case{2.5, "8", " 3 x 2 = 8"}}) {  // halves go to even: 2.5, 7.5
-        const InstructionsExample example = ExampleFor(c.table);
-        EXPECT_EQ(example.lower, "3") << c.table;
-        EXPECT_EQ(example.upper, c.upper) << c.table;
-        EXPECT_EQ(example.equation, c.equation) << c.table;
+    for (const auto& line : lines) {
+        settings.Language = static_cast<std::uint8_t>(line.language);
+        panel.ShowFor(line.table);
+        EXPECT_EQ((panel.*line.label)->text(), QString::fromUtf8(line.text))
+            << "language " << line.language << " table " << line.table;
     }
 }
 
 TEST(InstructionsExample, AOneDigitProductMovesUnderTheLowerNumberAndStaysThere) {
-    EXPECT_TRUE(IsOneDigitProduct(3));
-    EXPECT_FALSE(IsOneDigitProduct(4));
-
     const Settings settings = InLanguage(1);
     InstructionsPanel panel(settings);
     panel.ShowFor(4);
@@ -92,34 +68,26 @@ TEST(InstructionsExample, AOneDigitProductMovesUnderTheLowerNumberAndStaysThere)
     EXPECT_EQ(panel.Label22->pos(), QPoint(97, 195));
 }
 
-TEST(InstructionsFontFitting, TooWideSwitchesToSmallFontsAndLowersUntilItFits) {
-    const FittedFont design{false, 8};
-    EXPECT_EQ(FitFont(design, [](const FittedFont&) { return true; }), design);
-    int tried = 0;
-    const FittedFont fitted = FitFont({false, 8}, [&](const FittedFont& f) {
-        ++tried;
-        return f.points <= 6;
-    });
-    EXPECT_EQ(fitted, (FittedFont{true, 6}));
-    EXPECT_EQ(tried, 3);  // 8, 7, 6
-}
-
-TEST(InstructionsFontFitting, StopsAfterFourStepsEvenWhenStillTooWide) {
-    const auto never = [](const FittedFont&) { return false; };
-    EXPECT_EQ(FitFont({false, 8}, never), (FittedFont{true, 4}));
-    // Each later show lowers again, but never into a size that can't be drawn.
-    EXPECT_EQ(FitFont({true, 4}, never), (FittedFont{true, kSmallestFittedPoints}));
-    EXPECT_EQ(FitFont({true, kSmallestFittedPoints}, never),
-              (FittedFont{true, kSmallestFittedPoints}));
-}
-
-TEST(InstructionsFontFitting, KeepsTheSmallerFontAfterATableThatWouldFitTheBiggerOne) {
-    // Text widths shrink with the size; the wide table needs 6 points, the narrow one 7.
-    const auto fitsBelow = [](int largest) {
-        return [largest](const FittedFont& f) { return f.points <= largest; };
+TEST(InstructionsFontFitting, SwitchesToSmallFontsAndLowersAtMostFourPointsNeverBelowOne) {
+    const struct {
+        FittedFont current;
+        int fitsUpTo;  // the largest size at which the texts fit; 0: none
+        FittedFont fitted;
+    } cases[] = {
+        {{false, 8}, 99, {false, 8}},
+        {{false, 8}, 6, {true, 6}},
+        {{false, 8}, 0, {true, 4}},
+        // Each later show lowers again, but never into a size that can't be drawn.
+        {{true, 4}, 0, {true, 1}},
+        {{true, 1}, 0, {true, 1}},
+        // After a table that needed 6 points, one that would fit at 7 keeps the 6.
+        {{true, 6}, 7, {true, 6}},
     };
-    const FittedFont afterWide = FitFont({false, 8}, fitsBelow(6));
-    EXPECT_EQ(FitFont(afterWide, fitsBelow(7)), afterWide);
+    for (const auto& c : cases) {
+        const FittedFont fitted =
+            FitFont(c.current, [&](const FittedFont& f) { return f.points <= c.fitsUpTo; });
+        EXPECT_EQ(fitted, c.fitted) << c.current.points << " fitting up to " << c.fitsUpTo;
+    }
 }
 
 TEST(InstructionsFontFitting, PointsBecomePixelsAtTheDesignResolution) {
@@ -170,32 +138,19 @@ TEST(PanelFonts, ASmallerFontIsNeverUndoneByALaterShow) {
     EXPECT_EQ(panel.Label20->font().pixelSize(), reduced);
 }
 
-TEST(PanelControls, AreFoundByTheirDesignNames) {
-    const Settings settings = InLanguage(1);
-    QWidget window;
-    auto* panel = new InstructionsPanel(settings, &window);
-    EXPECT_EQ(window.findChild<QFrame*>("Panel4"), panel);
-    auto* close = panel->findChild<QPushButton*>("BitBtn5");
-    ASSERT_NE(close, nullptr);
-    EXPECT_EQ(close->text(), "X");
-    EXPECT_EQ(close->focusPolicy(), Qt::NoFocus);  // keys stay with the play window
-}
-
 TEST(PanelControls, ShowingFillsAndShowsThePanelWithThePictureOfTheScheme) {
     Settings settings = InLanguage(1, 1);
-    QWidget window;
-    auto* panel = new InstructionsPanel(settings, &window);
-    panel->hide();
-    panel->ShowFor(7);
-    EXPECT_FALSE(panel->isHidden());
-    EXPECT_FALSE(panel->Image8->isHidden());
-    EXPECT_TRUE(panel->Image11->isHidden());
-
+    InstructionsPanel panel(settings);
+    panel.hide();
+    panel.ShowFor(7);
+    EXPECT_FALSE(panel.isHidden());
+    EXPECT_FALSE(panel.Image8->isHidden());
+    EXPECT_TRUE(panel.Image11->isHidden());
     settings.ColorScheme = 2;
-    panel->ShowFor(7);
-    EXPECT_TRUE(panel->Image8->isHidden());
-    EXPECT_FALSE(panel->Image11->isHidden());
-    EXPECT_NE(panel->Image8->pixmap().toImage(), panel->Image11->pixmap().toImage());
+    panel.ShowFor(7);
+    EXPECT_TRUE(panel.Image8->isHidden());
+    EXPECT_FALSE(panel.Image11->isHidden());
+    EXPECT_NE(panel.Image8->pixmap().toImage(), panel.Image11->pixmap().toImage());
 }
 
 }  // namespace

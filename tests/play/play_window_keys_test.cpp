@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QTest>
+#include <array>
 
 #include "game/loop.h"
 #include "play/instructions_panel.h"
@@ -27,7 +28,7 @@ protected:
         state.GameKind = 1;
         state.TableNumber = 7;
         input = InputRequests{};
-        window = std::make_unique<PlayWindow>(settings, state, input, [this] { ++afterGames; });
+        window = std::make_unique<PlayWindow>(settings, state, input, [] {});
         window->FormShow();
         return *window;
     }
@@ -36,136 +37,112 @@ protected:
     }
     bool PanelOpen() const { return !window->Panel4->isHidden(); }
     QString PauseCaption() const { return window->BitBtn1->text(); }
+    // What a key did, as letters: L R D E the moves and escape, O any other key, S stop,
+    // I the panel open, H paused.
+    std::string Effect() const {
+        const int flags[] = {
+            input.MoveLeftRequest, input.MoveRightRequest, input.DropRequest,   input.EscapeRequest,
+            input.OtherKeyRequest, input.StopGame,         PanelOpen() ? 1 : 0, input.Paused};
+        std::string effect;
+        for (std::size_t i = 0; i < std::size(flags); ++i) {
+            if (flags[i] == 1) {
+                effect += "LRDEOSIH"[i];
+            }
+        }
+        return effect;
+    }
 
     Settings settings;
     GameState state;
     InputRequests input;
-    int afterGames = 0;
     std::unique_ptr<PlayWindow> window;
 };
 
-TEST_F(PlayWindowHandlers, PTwiceReturnsToTheRunningCaptionInEveryLanguage) {
+TEST_F(PlayWindowHandlers, EachKeyHasItsEffectInEachLanguage) {
+    // English, Spanish, Dutch, Frisian, German; H: still paused after the game's next poll.
+    const struct {
+        Qt::Key key;
+        std::array<const char*, 5> effect;
+    } cases[] = {
+        {Qt::Key_Left, {"L", "L", "L", "L", "L"}},
+        {Qt::Key_Right, {"R", "R", "R", "R", "R"}},
+        {Qt::Key_Down, {"D", "D", "D", "D", "D"}},
+        {Qt::Key_Escape, {"E", "E", "E", "E", "E"}},
+        {Qt::Key_Up, {"O", "O", "O", "O", "O"}},
+        {Qt::Key_P, {"H", "H", "H", "H", "H"}},
+        {Qt::Key_I, {"IH", "IH", "IH", "IH", "IH"}},
+        // Only the Frisian instructions button answers to Y; elsewhere it is also any key.
+        {Qt::Key_Y, {"OI", "OI", "OI", "IH", "OI"}},
+        {Qt::Key_X, {"S", "S", "S", "S", "S"}},
+        {Qt::Key_S, {"", "S", "S", "S", "S"}},
+    };
+    for (const auto& c : cases) {
+        for (int language = 1; language <= 5; ++language) {
+            Make(language);
+            Key(c.key);
+            EXPECT_EQ(input.LeaveGameOver, input.StopGame);
+            testing::SimHost host;
+            InputPending(host, input);
+            EXPECT_EQ(Effect(), c.effect[language - 1])
+                << "key " << c.key << " language " << language;
+        }
+    }
+}
+
+TEST_F(PlayWindowHandlers, PAltPAndThePauseButtonEachToggleOnceAndAnyOtherKeyEndsThePause) {
     const char* running[] = {"&Pause", "&Pausa", "&Pauze", "&Pauze", "&Pause"};
     const char* paused[] = {"&Proceed", "Segui&r", "&Doorgaan", "&Trochgean", "&Weitergehen"};
+    const int resume[] = {Qt::Key_P, Qt::Key_R, Qt::Key_D, Qt::Key_T, Qt::Key_W};
     for (int language = 1; language <= 5; ++language) {
-        Make(language);
-        Key(Qt::Key_P);
-        EXPECT_EQ(input.Paused, 1);
+        PlayWindow& w = Make(language);
+        const auto expectPaused = [&](int step, bool on) {
+            EXPECT_EQ(input.Paused, on ? 1 : 0) << "language " << language << " step " << step;
+            EXPECT_EQ(PauseCaption(), (on ? paused : running)[language - 1]) << step;
+        };
+        Key(Qt::Key_P, Qt::AltModifier);
+        expectPaused(1, true);
         EXPECT_EQ(input.HeldUp, 1);
-        EXPECT_EQ(PauseCaption(), paused[language - 1]);
+        // The paused caption's own accelerator resumes, though its letter is no game key.
+        Key(resume[language - 1], Qt::AltModifier);
+        expectPaused(2, false);
         Key(Qt::Key_P, Qt::ShiftModifier);
-        EXPECT_EQ(input.Paused, 0);
-        EXPECT_EQ(PauseCaption(), running[language - 1]);
-        EXPECT_EQ(input.OtherKeyRequest, 0);
+        expectPaused(3, true);
+        QTest::mouseClick(w.BitBtn1, Qt::LeftButton);
+        expectPaused(4, false);
+        QTest::mouseClick(w.BitBtn1, Qt::LeftButton);
+        expectPaused(5, true);
+        // Neither the Alt key nor the button press reaches the game as a key of its own,
+        // and a modifier alone is no key press at all.
+        for (int key : {Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt}) {
+            Key(key);
+        }
+        EXPECT_EQ(input.OtherKeyRequest + input.MoveLeftRequest, 0);
+        // A resize keeps the pause but holds the game up.
+        input.HeldUp = 0;
+        w.FormResize();
+        expectPaused(6, true);
+        EXPECT_EQ(input.HeldUp, 1);
+        Key(Qt::Key_Up);
+        expectPaused(7, false);
+        EXPECT_EQ(input.OtherKeyRequest, 1);
+        w.FormResize();
+        expectPaused(8, false);
     }
-}
-
-TEST_F(PlayWindowHandlers, AltPBarePAndAClickOnThePauseButtonEachToggleOnce) {
-    Make(1);
-    Key(Qt::Key_P, Qt::AltModifier);
-    EXPECT_EQ(input.Paused, 1);
-    Key(Qt::Key_P);
-    EXPECT_EQ(input.Paused, 0);
-    QTest::mouseClick(window->BitBtn1, Qt::LeftButton);
-    EXPECT_EQ(input.Paused, 1);
-    EXPECT_EQ(PauseCaption(), "&Proceed");
-    QTest::mouseClick(window->BitBtn1, Qt::LeftButton);
-    EXPECT_EQ(input.Paused, 0);
-    // Neither the Alt key nor the button press reaches the game as a key of its own.
-    EXPECT_EQ(input.OtherKeyRequest, 0);
-    EXPECT_EQ(input.MoveLeftRequest, 0);
-}
-
-TEST_F(PlayWindowHandlers, AcceleratorsFollowTheCaptionsOfTheLanguage) {
-    Make(2);
-    Key(Qt::Key_P);
-    ASSERT_EQ(PauseCaption(), "Segui&r");
-    // Alt+R presses "Segui&r" and resumes; a bare R is any other key and resumes too,
-    // but also asks the game to read a key.
-    Key(Qt::Key_R, Qt::AltModifier);
-    EXPECT_EQ(input.Paused, 0);
-    EXPECT_EQ(input.OtherKeyRequest, 0);
-    Key(Qt::Key_I, Qt::AltModifier);
-    EXPECT_TRUE(PanelOpen());
-    Key(Qt::Key_I, Qt::AltModifier);
-    EXPECT_FALSE(PanelOpen());
-    Key(Qt::Key_S, Qt::AltModifier);
-    EXPECT_EQ(input.StopGame, 1);
-}
-
-TEST_F(PlayWindowHandlers, SEndsTheGameExceptInEnglishAndXInEveryLanguage) {
-    for (int language = 1; language <= 5; ++language) {
-        Make(language);
-        Key(Qt::Key_S);
-        EXPECT_EQ(input.StopGame, language == 1 ? 0 : 1) << "language " << language;
-        EXPECT_EQ(input.LeaveGameOver, language == 1 ? 0 : 1);
-        EXPECT_EQ(input.OtherKeyRequest, 0);
-        Make(language);
-        Key(Qt::Key_X);
-        EXPECT_EQ(input.StopGame, 1);
-        EXPECT_EQ(input.LeaveGameOver, 1);
-    }
-}
-
-TEST_F(PlayWindowHandlers, YOpensThePanelInEveryLanguageButHoldsTheGameOnlyInFrisian) {
-    for (int language : {1, 4}) {
-        Make(language);
-        Key(Qt::Key_Y);
-        EXPECT_TRUE(PanelOpen());
-        EXPECT_EQ(input.Paused, 1);
-        testing::SimHost host;
-        // The game's next poll: an other-key request ends the pause at once.
-        InputPending(host, input);
-        EXPECT_EQ(input.Paused, language == 4 ? 1 : 0) << "language " << language;
-    }
-}
-
-TEST_F(PlayWindowHandlers, ArrowsAndEscapeSetRequestsAndAnyOtherKeyEndsAPause) {
-    Make(1);
-    for (int key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Down, Qt::Key_Escape}) {
-        Key(key);
-    }
-    EXPECT_EQ(
-        input.MoveLeftRequest + input.MoveRightRequest + input.DropRequest + input.EscapeRequest,
-        4);
-    EXPECT_EQ(input.OtherKeyRequest, 0);
-    EXPECT_EQ(input.StopGame, 0);
-    Key(Qt::Key_P);
-    Key(Qt::Key_Up);
-    EXPECT_EQ(input.Paused, 0);
-    EXPECT_EQ(input.OtherKeyRequest, 1);
-    EXPECT_EQ(PauseCaption(), "&Pause");
-}
-
-TEST_F(PlayWindowHandlers, ModifierKeysAloneAreNoKeyPress) {
-    Make(1);
-    Key(Qt::Key_P);
-    for (int key : {Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt}) {
-        Key(key);
-    }
-    EXPECT_EQ(input.Paused, 1);
-    EXPECT_EQ(input.OtherKeyRequest, 0);
 }
 
 TEST_F(PlayWindowHandlers, InstructionsPauseTheGameAndClosingThemResumes) {
     PlayWindow& w = Make(1);
     w.resize(700, 600);
     QTest::mouseClick(w.BitBtn3, Qt::LeftButton);
-    EXPECT_TRUE(PanelOpen());
-    EXPECT_EQ(input.Paused, 1);
+    EXPECT_EQ(Effect(), "IH");
     EXPECT_EQ(input.HeldUp, 1);
     EXPECT_EQ(PauseCaption(), "&Proceed");
     // At 1024 x 768 a narrow window widens to show the panel.
     EXPECT_EQ(w.width(), 808);
     QTest::mouseClick(w.Panel4->BitBtn5, Qt::LeftButton);
-    EXPECT_FALSE(PanelOpen());
-    EXPECT_EQ(input.Paused, 0);
+    EXPECT_EQ(Effect(), "");
     EXPECT_EQ(PauseCaption(), "&Pause");
     EXPECT_EQ(w.width(), 808);  // not narrowed again
-    Key(Qt::Key_I);
-    Key(Qt::Key_I);
-    EXPECT_FALSE(PanelOpen());
-    EXPECT_EQ(input.Paused, 0);
 }
 
 TEST_F(PlayWindowHandlers, OnTheSmallScreenAnyKeyOrClickClosesThePanelAndIReopensIt) {
@@ -182,79 +159,48 @@ TEST_F(PlayWindowHandlers, OnTheSmallScreenAnyKeyOrClickClosesThePanelAndIReopen
     EXPECT_EQ(input.Paused, 0);
 }
 
-TEST_F(PlayWindowHandlers, MouseButtonsOnTheFieldSteerAndALeftClickEndsAPause) {
+TEST_F(PlayWindowHandlers, MouseButtonsOnTheBoundControlsSteerAndALeftClickEndsAPause) {
     PlayWindow& w = Make(1);
-    QTest::mousePress(w.Image3, Qt::RightButton);
-    QTest::mousePress(w.Image3, Qt::MiddleButton);
-    EXPECT_EQ(input.MoveRightRequest, 1);
-    EXPECT_EQ(input.DropRequest, 1);
-    EXPECT_EQ(input.MoveLeftRequest, 0);
-    Key(Qt::Key_P);
-    QTest::mouseClick(w.Image3, Qt::LeftButton);
-    EXPECT_EQ(input.MoveLeftRequest, 1);
-    EXPECT_EQ(input.Paused, 0);
-    EXPECT_EQ(PauseCaption(), "&Pause");
-}
-
-TEST_F(PlayWindowHandlers, OnlyTheBoundControlsPassMousePresses) {
-    PlayWindow& w = Make(1);
-    QTest::mousePress(w.Panel6, Qt::RightButton);
-    EXPECT_EQ(input.MoveRightRequest, 1);
-    input.MoveRightRequest = 0;
     // The exit box, the table label and a right press on a button do nothing.
     QTest::mousePress(w.Image5, Qt::LeftButton);
     QTest::mousePress(w.Label19, Qt::RightButton);
     QTest::mousePress(w.BitBtn1, Qt::RightButton);
-    EXPECT_EQ(input.MoveLeftRequest, 0);
-    EXPECT_EQ(input.MoveRightRequest, 0);
+    EXPECT_EQ(Effect(), "");
+    QTest::mousePress(w.Image3, Qt::RightButton);
+    QTest::mousePress(w.Panel6, Qt::MiddleButton);
+    EXPECT_EQ(Effect(), "RD");
+    Key(Qt::Key_P);
+    QTest::mouseClick(w.Image3, Qt::LeftButton);
+    EXPECT_EQ(Effect(), "LRD");
+    EXPECT_EQ(PauseCaption(), "&Pause");
     // A click on the panel's text counts as a click on the panel.
+    input = InputRequests{};
     Key(Qt::Key_I);
     QTest::mouseClick(w.Panel4->Label7, Qt::LeftButton);
-    EXPECT_EQ(input.MoveLeftRequest, 1);
-    EXPECT_EQ(input.Paused, 0);
-}
-
-TEST_F(PlayWindowHandlers, AResizeKeepsThePauseButHoldsTheGameUp) {
-    PlayWindow& w = Make(1);
-    Key(Qt::Key_P);
-    input.HeldUp = 0;
-    w.FormResize();
-    EXPECT_EQ(input.Paused, 1);
-    EXPECT_EQ(PauseCaption(), "&Proceed");
-    EXPECT_EQ(input.HeldUp, 1);
-    Key(Qt::Key_P);
-    w.FormResize();
-    EXPECT_EQ(input.Paused, 0);
-    EXPECT_EQ(PauseCaption(), "&Pause");
+    EXPECT_EQ(Effect(), "LI");
 }
 
 TEST_F(PlayWindowHandlers, OnceTheGameHasEndedEveryPressLeavesTheDisplay) {
-    PlayWindow& w = Make(1);
-    w.Painter().MarkGameEnded();
-    EXPECT_EQ(PauseCaption(), "&Proceed");
-    Key(Qt::Key_P);
-    EXPECT_EQ(input.Paused, 0);  // no pause after the end
-    EXPECT_EQ(input.LeaveGameOver, 1);
-    EXPECT_EQ(input.StopGame, 1);
-
-    Make(1).Painter().MarkGameEnded();
-    Key(Qt::Key_S);  // no role in English, but after the end any key leaves
-    EXPECT_EQ(input.LeaveGameOver, 1);
-
-    PlayWindow& v = Make(3);
-    v.Painter().MarkGameEnded();
-    Key(Qt::Key_Up);
-    EXPECT_EQ(PauseCaption(), "&Doorgaan");  // the end caption stays
-    EXPECT_EQ(input.LeaveGameOver, 1);
+    // P pauses no more, S has no role in English, and an other key keeps the end caption.
+    for (auto [language, key, effect] :
+         {std::tuple{1, Qt::Key_P, "S"}, {1, Qt::Key_S, "S"}, {3, Qt::Key_Up, "OS"}}) {
+        Make(language).Painter().MarkGameEnded();
+        Key(key);
+        EXPECT_EQ(Effect(), effect) << key;
+        EXPECT_EQ(input.LeaveGameOver, 1) << key;
+        EXPECT_EQ(PauseCaption(), language == 1 ? "&Proceed" : "&Doorgaan") << key;
+    }
 }
 
-TEST_F(PlayWindowHandlers, ShowingAgainForgetsThePreviousGame) {
-    PlayWindow& w = Make(5);
+TEST_F(PlayWindowHandlers, ShowingAgainForgetsThePreviousGameAndTakesTheNewLanguage) {
+    PlayWindow& w = Make(1);
+    w.Painter().SetUpHeading(12);
     w.Painter().MarkGameEnded();
     Key(Qt::Key_I);
     input.MoveLeftRequest = input.DropRequest = input.EscapeRequest = 1;
     input.WindowDeactivated = 1;
     w.label1009->show();
+    settings.Language = 5;
     w.FormShow();
     EXPECT_EQ(w.BitBtn1->Tag, 0);
     EXPECT_EQ(PauseCaption(), "&Pause");
@@ -269,17 +215,11 @@ TEST_F(PlayWindowHandlers, ShowingAgainForgetsThePreviousGame) {
     EXPECT_EQ(w.Panel7->text(), "Folgende");
 }
 
-TEST_F(PlayWindowHandlers, ControlsCarryTheirDesignNamesAndTakeNoFocus) {
-    PlayWindow& w = Make(1);
-    EXPECT_EQ(w.objectName(), "playform");
-    for (const char* name :
-         {"Panel3",  "Label23", "Image7",    "Panel5",    "Panel6",    "Panel8",    "Image13",
-          "Panel7",  "Panel1",  "Image2",    "Image12",   "Panel2",    "Image3",    "Image6",
-          "BitBtn3", "BitBtn1", "Image5",    "BitBtn2",   "BitBtn4",   "Panel4",    "Image1",
-          "Image20", "Label19", "label1009", "label1008", "label1010", "label1011", "Image1oud"}) {
-        auto* control = w.findChild<QWidget*>(name);
-        ASSERT_NE(control, nullptr) << name;
-        EXPECT_EQ(control->focusPolicy(), Qt::NoFocus) << name;
+TEST_F(PlayWindowHandlers, NoControlTakesTheKeysFromTheWindow) {
+    const auto controls = Make(1).findChildren<QWidget*>();
+    ASSERT_GT(controls.size(), 40);
+    for (const QWidget* control : controls) {
+        EXPECT_EQ(control->focusPolicy(), Qt::NoFocus) << control->objectName().toStdString();
     }
 }
 

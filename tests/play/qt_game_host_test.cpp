@@ -13,7 +13,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-TEST(QtGameHostIdleWait, ReturnsOnceTheHundredthsHaveMovedOn) {
+TEST(QtGameHostIdleWait, ReturnsOnceTheHundredthsMoveOnAndAtOnceOnAMessage) {
     QtGameHost host;
     for (int i = 0; i < 5; ++i) {
         // Nothing pending, so only the clock can end the wait.
@@ -21,14 +21,9 @@ TEST(QtGameHostIdleWait, ReturnsOnceTheHundredthsHaveMovedOn) {
         const TimeOfDay before = host.Now();
         const auto start = Clock::now();
         host.IdleWait();
-        const auto waited = Clock::now() - start;
+        EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(15));
         EXPECT_NE(host.Now().StampWithinHour(), before.StampWithinHour());
-        EXPECT_LT(waited, std::chrono::milliseconds(15));
     }
-}
-
-TEST(QtGameHostIdleWait, AMessageEndsTheWaitAndRunsInIt) {
-    QtGameHost host;
     bool handled = false;
     QTimer::singleShot(0, [&] { handled = true; });
     const auto start = Clock::now();
