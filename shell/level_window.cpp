@@ -74,14 +74,6 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const char* face, int pixel
     return label;
 }
 
-QLabel* MakePicture(QWidget* parent, const char* name, const QImage& image, int left, int top) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setPixmap(QPixmap::fromImage(image));
-    label->setGeometry(left, top, image.width(), image.height());
-    return label;
-}
-
 // The size of a font in points, also when it was set in pixels.
 qreal PointSize(const QFont& font) {
     return font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 72.0 / 96.0;

@@ -179,14 +179,6 @@ QFrame* MakePanel(QWidget* parent, const char* name, int width, int height) {
     return panel;
 }
 
-QLabel* MakePicture(QWidget* parent, const char* name, const QImage& image, int left, int top) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setPixmap(QPixmap::fromImage(image));
-    label->setGeometry(left, top, image.width(), image.height());
-    return label;
-}
-
 QPushButton* MakeButton(QWidget* parent, const char* name, int left, int top, int width,
                         int height) {
     auto* button = new QPushButton(parent);

@@ -1,7 +1,10 @@
 #pragma once
-// Colours of plain widgets, set the same way in every window.
+// Colours and pictures of plain widgets, set the same way in every window.
 #include <QColor>
+#include <QImage>
+#include <QLabel>
 #include <QPalette>
+#include <QPixmap>
 #include <QWidget>
 
 namespace quorelin {
@@ -17,6 +20,16 @@ inline void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& c
 inline void SetBackground(QWidget* widget, const QColor& colour) {
     SetColour(widget, QPalette::Window, colour);
     widget->setAutoFillBackground(true);
+}
+
+// A label that shows a picture at its own size, named after its design control.
+inline QLabel* MakePicture(QWidget* parent, const char* name, const QImage& image, int left,
+                           int top) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setPixmap(QPixmap::fromImage(image));
+    label->setGeometry(left, top, image.width(), image.height());
+    return label;
 }
 
 }  // namespace quorelin
