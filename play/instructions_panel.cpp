@@ -12,6 +12,7 @@
 #include <array>
 #include <utility>
 
+#include "game/language.h"
 #include "game/rounding.h"
 
 namespace quorelin {
@@ -150,7 +151,7 @@ int TextWidth(const QFont& font, const QString& text) {
 }  // namespace
 
 const InstructionsTexts& InstructionsTextsFor(int language) {
-    return kTexts[language >= 1 && language <= 5 ? language - 1 : 0];
+    return kTexts[LanguageIndex(language)];
 }
 
 QString RuleFormula(int language, double tableNumber) {

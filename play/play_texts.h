@@ -4,13 +4,15 @@
 #include <array>
 #include <cstdint>
 
+#include "game/language.h"
+
 namespace quorelin::play_texts {
 
 using Texts = std::array<const char*, 5>;
 
 // The table index for a language; anything outside 1..5 reads as English.
 inline std::size_t Lang(int language) {
-    return (language >= 1 && language <= 5) ? static_cast<std::size_t>(language - 1) : 0;
+    return LanguageIndex(language);
 }
 
 inline constexpr Texts kWindowCaption{" Mirandol Tables       ", " Mirandol Tablas       ",

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <string>
 
+#include "game/language.h"
 #include "game/rounding.h"
 #include "scores/scores_layout.h"
 #include "scores/windows1252.h"
@@ -369,7 +370,7 @@ void HighScoreWindow::SetDialogs(Dialogs dialogs) {
 }
 
 int HighScoreWindow::Language() const {
-    return settings_.Language >= 1 && settings_.Language <= 5 ? settings_.Language : 1;
+    return static_cast<int>(LanguageIndex(settings_.Language)) + 1;
 }
 
 void HighScoreWindow::ShowBrowse() {

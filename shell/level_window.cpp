@@ -1,15 +1,15 @@
 #include "shell/level_window.h"
 
-#include "shell/widget_style.h"
-
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPolygon>
 
+#include "game/language.h"
 #include "game/rounding.h"
 #include "shell/pictures.h"
+#include "shell/widget_style.h"
 
 namespace quorelin {
 namespace {
@@ -314,7 +314,7 @@ void LevelWindow::BuildHowToPlay() {
 }
 
 int LevelWindow::LanguageIndex() const {
-    return settings_.Language >= 1 && settings_.Language <= 5 ? settings_.Language - 1 : 0;
+    return static_cast<int>(quorelin::LanguageIndex(settings_.Language));
 }
 
 void LevelWindow::SetLevelWindowTexts() {

@@ -1,7 +1,5 @@
 #include "shell/main_window.h"
 
-#include "shell/widget_style.h"
-
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -15,10 +13,12 @@
 #include <chrono>
 #include <iostream>
 
+#include "game/language.h"
 #include "game/sound_hooks.h"
 #include "shell/level_window.h"
 #include "shell/pictures.h"
 #include "shell/platform.h"
+#include "shell/widget_style.h"
 
 namespace quorelin {
 namespace {
@@ -393,7 +393,7 @@ void MainWindow::BuildMenus() {
 }
 
 int MainWindow::LanguageIndex() const {
-    return settings_.Language >= 1 && settings_.Language <= 5 ? settings_.Language - 1 : 0;
+    return static_cast<int>(quorelin::LanguageIndex(settings_.Language));
 }
 
 QPushButton* MainWindow::LanguageButton(int language) const {

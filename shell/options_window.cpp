@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <array>
 
+#include "game/language.h"
 #include "shell/widget_style.h"
 
 namespace quorelin {
@@ -21,8 +22,7 @@ constexpr std::array<const char*, 5> kSlowStartHint{
 }  // namespace
 
 const char* SlowStartHint(int language) {
-    return kSlowStartHint.at(
-        static_cast<std::size_t>(language >= 1 && language <= 5 ? language - 1 : 0));
+    return kSlowStartHint[LanguageIndex(language)];
 }
 
 OptionsWindow::OptionsWindow() {

@@ -4,6 +4,7 @@
 #include <QPixmap>
 #include <array>
 
+#include "game/language.h"
 #include "shell/pictures.h"
 #include "shell/widget_style.h"
 
@@ -29,8 +30,7 @@ QLabel* AddLabel(QWidget* parent, const QString& text, const QColor& colour, int
 }  // namespace
 
 const char* LoadingText(int language) {
-    return kLoadingText.at(
-        static_cast<std::size_t>(language >= 1 && language <= 5 ? language - 1 : 0));
+    return kLoadingText[LanguageIndex(language)];
 }
 
 SplashWindow::SplashWindow() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint) {
