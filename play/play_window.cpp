@@ -14,9 +14,11 @@
 #include "game/rounding.h"
 #include "play/instructions_panel.h"
 #include "play/observed_view.h"
+#include "play/play_layout.h"
 #include "play/play_texts.h"
 #include "play/qt_game_host.h"
 #include "play/scheme_pictures.h"
+#include "shell/window_frame.h"
 
 namespace quorelin {
 namespace {
@@ -87,20 +89,6 @@ QSize FrameArea(const Settings& s) {
     return {391, 574};
 }
 
-QSize FieldImageSize(const Settings& s) {
-    return s.ScreenHeight == 480 ? QSize(270, 399) : QSize(369, 551);
-}
-
-QSize ClearedFieldSize(const Settings& s) {
-    if (s.ScreenHeight == 480) {
-        return {270, 399};
-    }
-    if (s.ScreenHeight == 600 && s.WindowMode == 2) {
-        return {342, 514};
-    }
-    return {369, 551};
-}
-
 // Keys that only modify another key; on their own they are no key press of the game.
 bool IsModifierOnly(int key) {
     switch (key) {
@@ -117,16 +105,6 @@ bool IsModifierOnly(int key) {
         default:
             return false;
     }
-}
-
-// The main window, whose size and state place the play window in partial-screen mode.
-const QWidget* MainWindow() {
-    for (const QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == QLatin1String("Form1")) {
-            return widget;
-        }
-    }
-    return nullptr;
 }
 
 }  // namespace
@@ -206,7 +184,7 @@ void PlayWindow::CreateControls() {
     Panel2->setAutoFillBackground(true);
     // The field sits at the top of its panel, 3 pixels down, as on every screen class.
     fieldBackdrop = MakeImage(Panel2, "", {1, 35, 369, 551});
-    Image3 = MakeImage(Panel2, "Image3", {1, 3, 369, 551});
+    Image3 = MakeImage(Panel2, "Image3", {0, 3, 369, 551});
 
     Image6 = MakeImage(this, "Image6", {628, 476, 101, 89});
     BitBtn3 = MakeButton(this, "BitBtn3", {640, 488, 73, 25}, buttonFont);
@@ -325,43 +303,18 @@ void PlayWindow::FormShow() {
     input_.DropRequest = 0;
     input_.EscapeRequest = 0;
 
-    QPainter(&Image3->Canvas())
-        .fillRect(QRect(QPoint(0, 0), ClearedFieldSize(settings_)), Qt::black);
+    Image3->Canvas().fill(Qt::black);
     Image3->update();
     Image2->Canvas().fill(Qt::black);
     Image2->update();
 }
 
 void PlayWindow::SizeForScreenClass() {
-    const int height = settings_.ScreenHeight;
-    const int width = settings_.ScreenWidth;
-    const QWidget* main = MainWindow();
-    const bool partial = settings_.WindowMode == 2;
-    const bool maximise = partial && main != nullptr && main->isMaximized();
-    const QSize field = FieldImageSize(settings_);
-    Image3->resize(field);
-    Image3->ResizeCanvas(field);
-    if (!partial) {
-        return;
-    }
-    if (maximise) {
-        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
-        return;
-    }
-    setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
-    if (height == 480) {
-        resize(Round(width * 0.97), Round(height * 0.95) - 3);
-        move(Round((width - this->width()) / 2.0), 0);
-    } else if (height == 768) {
-        resize(Round(width * 0.75), Round(height * 0.85));
-        // Placed by the main window's size: in partial screen both take the same place.
-        const QSize mainSize = main != nullptr ? main->size() : size();
-        move(Round((width - mainSize.width()) / 2.0),
-             Round((height - mainSize.height()) / 2.0) - 10);
-    } else {
-        resize(Round(width * 0.92), Round(height * 0.95) + 2);
-        move(Round((width - this->width()) / 2.0), Round((height - this->height()) / 2.0) - 14);
-    }
+    const FieldGeometry field = GeometryFor(settings_.ScreenHeight, settings_.WindowMode);
+    Image3->resize(field.fieldWidth, field.fieldHeight);
+    Image3->ResizeCanvas(Image3->size());
+    fieldBackdrop->setGeometry(Image3->geometry());
+    PlaceWindowForMode(*this, settings_);
 }
 
 void PlayWindow::SetCaptions() {
@@ -680,17 +633,25 @@ void PlayWindow::ToggleInstructions() {
         ShowPausedCaption();
         LetMessagesRun();
         input_.HeldUp = 1;
+        // The window widens (outer widths, frame included) so the panel fits beside
+        // the field; a maximised window is wide enough already.
         const int screenWidth = settings_.ScreenWidth;
+        const int outerWidth = OuterSizeOf(*this).width();
+        const auto widen = [this](int outer) {
+            if (!isMaximized()) {
+                resize(ClientSizeFor(*this, {outer, 0}).width(), height());
+            }
+        };
         if (settings_.ScreenHeight == 600 && settings_.WindowMode == 2) {
-            if (width() < Round(screenWidth * 0.97)) {
-                resize(Round(screenWidth * 0.95) + 1, height());
+            if (outerWidth < Round(screenWidth * 0.97)) {
+                widen(Round(screenWidth * 0.95) + 1);
                 Panel4->move(546, Panel4->y());
                 Panel4->show();
             }
         } else if (settings_.ScreenHeight > 600) {
             const int wide = Round(screenWidth * 0.75) + 40;
-            if (width() < wide) {
-                resize(wide, height());
+            if (outerWidth < wide) {
+                widen(wide);
             }
         }
         Panel4->ShowFor(state_.TableNumber);

@@ -4,6 +4,7 @@
 
 #include "game/rounding.h"
 #include "scores/high_score_window.h"
+#include "shell/window_frame.h"
 
 namespace quorelin {
 namespace {
@@ -82,6 +83,16 @@ void SetHeadingFont(QLabel* heading, int pixels, int height) {
     heading->resize(heading->width(), height);
 }
 
+// The width the controls are laid out in: the screen class in full screen, else the
+// client width of the outer size.
+int ScoresClientWidth(const HighScoreWindow& w, const Settings& settings) {
+    const ScoresWindowGeometry geometry = ComputeScoresWindowGeometry(settings);
+    if (geometry.fullScreen) {
+        return geometry.width;
+    }
+    return ClientSizeFor(w, {geometry.width, geometry.height}).width();
+}
+
 }  // namespace
 
 GridOffset ScoresGridOffset(int screenHeight, int windowMode) {
@@ -121,17 +132,13 @@ ScoresWindowGeometry ComputeScoresWindowGeometry(const Settings& settings) {
 void LayOutScoresWindow(HighScoreWindow& w, const Settings& settings) {
     // 1. Window geometry.
     const ScoresWindowGeometry geometry = ComputeScoresWindowGeometry(settings);
-    // Changing the flags re-creates the native window; only do it when the mode changed.
-    if (w.windowFlags().testFlag(Qt::FramelessWindowHint) != geometry.fullScreen) {
-        w.setWindowFlag(Qt::FramelessWindowHint, geometry.fullScreen);
-    }
-    w.setWindowState(Qt::WindowNoState);
-    w.setGeometry(geometry.left, geometry.top, geometry.width, geometry.height);
     if (geometry.fullScreen) {
-        w.setWindowState(Qt::WindowMaximized);
+        SetFullScreenFrame(w);
         w.Image2->setGeometry(0, 0, settings.ScreenWidth, settings.ScreenHeight);
         w.Image2->show();
     } else {
+        // Outer size and place, frame and caption included.
+        SetFramedOuterGeometry(w, {geometry.left, geometry.top, geometry.width, geometry.height});
         w.Image2->hide();
     }
     ResetDesignState(w, settings);
@@ -151,7 +158,8 @@ void LayOutScoresWindow(HighScoreWindow& w, const Settings& settings) {
     // 3. Heading centred under the list area, 4 pixels to the left; bar centred in the window.
     w.Panel13->move(Round(kListAreaWidth / 2.0 - w.Panel13->width() / 2.0) + places.image10.x() - 4,
                     w.Panel13->y());
-    w.Panel15->move(Round(geometry.width / 2.0 - w.Panel15->width() / 2.0), w.Panel15->y());
+    w.Panel15->move(Round(ScoresClientWidth(w, settings) / 2.0 - w.Panel15->width() / 2.0),
+                    w.Panel15->y());
 
     // 4.
     PlaceScoresList(w, settings);
@@ -254,7 +262,7 @@ void AdjustScoresWindowForMode(HighScoreWindow& w, const Settings& settings, boo
             b19->move(300, secondRow);
             b20->move(300 + b19->width(), secondRow);
             ok->move(ok->x(), 370);
-            const int windowWidth = ComputeScoresWindowGeometry(settings).width;
+            const int windowWidth = ScoresClientWidth(w, settings);
             if (full) {
                 ok->resize(35, ok->height());
                 ok->setText(QString());

@@ -10,6 +10,7 @@
 #include "game/rounding.h"
 #include "shell/pictures.h"
 #include "shell/widget_style.h"
+#include "shell/window_frame.h"
 
 namespace quorelin {
 namespace {
@@ -381,34 +382,28 @@ void LevelWindow::LayOutLevelWindow() {
     Edit1->setFocus();
     const bool full = settings_.WindowMode == 1;
     if (full) {
-        setWindowFlag(Qt::FramelessWindowHint, true);
-        if (settings_.ScreenHeight == 480) {
-            setGeometry(0, 0, 640, 480);
-        } else if (settings_.ScreenHeight == 768) {
-            setGeometry(0, 0, 1024, 768);
-        }
-        setWindowState(Qt::WindowMaximized);
+        SetFullScreenFrame(*this);
         BitBtn5->move(settings_.ScreenHeight == 480   ? 602
                       : settings_.ScreenHeight == 768 ? 991
                                                       : 763,
                       20);
         BitBtn5->show();
     } else {
-        setWindowFlag(Qt::FramelessWindowHint, false);
-        setWindowState(Qt::WindowNoState);
         BitBtn5->hide();
+        // Outer sizes and places, frame and caption included.
         if (mainWindow_ != nullptr && mainWindow_->isMaximized()) {
             const bool tall = settings_.ScreenHeight == 768;
             const auto height =
                 static_cast<int>(RoundHalfEven(settings_.ScreenHeight * (tall ? 0.85 : 0.9)));
             const auto width =
                 static_cast<int>(RoundHalfEven(settings_.ScreenWidth * (tall ? 0.75 : 0.9)));
-            move(static_cast<int>(RoundHalfEven((settings_.ScreenWidth - width) / 2.0)),
-                 static_cast<int>(RoundHalfEven((settings_.ScreenHeight - height) / 2.0)) - 10);
-            resize(width, height);
+            SetFramedOuterGeometry(
+                *this,
+                {static_cast<int>(RoundHalfEven((settings_.ScreenWidth - width) / 2.0)),
+                 static_cast<int>(RoundHalfEven((settings_.ScreenHeight - height) / 2.0)) - 10,
+                 width, height});
         } else if (mainWindow_ != nullptr) {
-            move(mainWindow_->pos());
-            resize(mainWindow_->size());
+            SetFramedOuterGeometry(*this, {mainWindow_->pos(), OuterSizeOf(*mainWindow_)});
         }
     }
 

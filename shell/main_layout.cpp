@@ -3,6 +3,7 @@
 
 #include "game/rounding.h"
 #include "shell/main_window.h"
+#include "shell/window_frame.h"
 
 namespace quorelin {
 namespace {
@@ -27,18 +28,6 @@ constexpr std::array<PanelPlaces, 6> kPanelPlaces{{
     {{746, 311}, {200, 60}, {274, 212}, {562, 252}},
 }};
 
-// Changing the frame re-creates the window; keep it shown if it was.
-void SetFrameless(QWidget& window, bool frameless) {
-    if (window.windowFlags().testFlag(Qt::FramelessWindowHint) == frameless) {
-        return;
-    }
-    const bool visible = window.isVisible();
-    window.setWindowFlag(Qt::FramelessWindowHint, frameless);
-    if (visible) {
-        window.show();
-    }
-}
-
 }  // namespace
 
 void LayOutMainWindow(MainWindow& window, const Settings& settings) {
@@ -47,9 +36,7 @@ void LayOutMainWindow(MainWindow& window, const Settings& settings) {
     window.Label5->hide();
 
     if (full) {
-        SetFrameless(window, true);
-        window.resize(settings.ScreenWidth, height);
-        window.setWindowState(Qt::WindowMaximized);
+        SetFullScreenFrame(window);
         window.Panel2->show();
         if (height == 480) {
             window.Panel2->resize(window.Panel2->width(), 80);
@@ -62,13 +49,12 @@ void LayOutMainWindow(MainWindow& window, const Settings& settings) {
             window.Image5->hide();
         }
     } else {
-        SetFrameless(window, false);
-        window.setWindowState(Qt::WindowNoState);
+        // Outer size and place, frame and caption included.
         const bool tall = height > 600;
         const int h = Round(height * (tall ? 0.85 : 0.9));
         const int w = Round(settings.ScreenWidth * (tall ? 0.75 : 0.9));
-        window.move(Round((settings.ScreenWidth - w) / 2.0), Round((height - h) / 2.0) - 10);
-        window.resize(w, h);
+        SetFramedOuterGeometry(window, {Round((settings.ScreenWidth - w) / 2.0),
+                                        Round((height - h) / 2.0) - 10, w, h});
         if (height == 480) {
             window.Panel2->hide();
             window.Label2->hide();

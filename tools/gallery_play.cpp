@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "game/rules.h"
+#include "play/play_layout.h"
 #include "play/play_window.h"
 #include "tools/gallery.h"
 
@@ -47,23 +48,34 @@ bool Write(PlayWindow& window, const QString& dir, const QString& name) {
     return ok;
 }
 
-// The four moments of a game in one scheme and language.
-bool RenderGame(int colorScheme, int language, double table, const QString& dir) {
+// The four moments of a game in one scheme, language, screen class and window mode.
+bool RenderGame(int colorScheme, int language, double table, const QString& dir,
+                int screenHeight = 768, int windowMode = 1) {
     Settings settings;
     settings.Language = static_cast<std::uint8_t>(language);
     settings.ColorScheme = static_cast<std::uint8_t>(colorScheme);
-    settings.WindowMode = 1;
-    settings.ScreenHeight = 768;
-    settings.ScreenWidth = 1024;
+    settings.WindowMode = static_cast<std::uint8_t>(windowMode);
+    settings.ScreenHeight = screenHeight;
+    settings.ScreenWidth = screenHeight == 480 ? 640 : screenHeight == 600 ? 800 : 1024;
     GameState state;
     state.TableNumber = table;
     state.GameKind = 1;
     InputRequests input;
     // Never shown, so no game starts: the painter is driven by hand.
     PlayWindow window(settings, state, input, [] {});
+    LayOutPlayWindow(window, settings);
     window.FormShow();
+    if (windowMode == 1) {
+        // Maximised on whatever screen the gallery runs on: drawn at the class's size.
+        window.setWindowState(Qt::WindowNoState);
+        window.resize(settings.ScreenWidth, settings.ScreenHeight);
+    }
     FieldPainter& painter = window.Painter();
-    const QString tag = QString("scheme%1-lang%2").arg(colorScheme).arg(language);
+    const QString tag = QString("%1-%2-scheme%3-lang%4")
+                            .arg(screenHeight)
+                            .arg(windowMode == 1 ? "full" : "partial")
+                            .arg(colorScheme)
+                            .arg(language);
 
     painter.SetUpHeading(table);
     painter.ShowLevel(3);
@@ -101,7 +113,16 @@ bool RenderGame(int colorScheme, int language, double table, const QString& dir)
 }  // namespace
 
 bool RenderPlay(const QString& dir) {
-    bool ok = RenderGame(1, 1, 7, dir);
+    // Every screen class and window mode, then every language and scheme at 1024 x 768.
+    bool ok = true;
+    int language = 1;
+    for (int height : {480, 600, 768}) {
+        for (int mode : {1, 2}) {
+            ok &= RenderGame(1 + language % 2, language, 6 + language, dir, height, mode);
+            language = language % 5 + 1;
+        }
+    }
+    ok &= RenderGame(1, 1, 7, dir);
     ok &= RenderGame(2, 1, 12, dir);
     ok &= RenderGame(1, 2, 3, dir);
     ok &= RenderGame(2, 3, 9, dir);

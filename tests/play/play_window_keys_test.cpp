@@ -131,13 +131,12 @@ TEST_F(PlayWindowHandlers, PAltPAndThePauseButtonEachToggleOnceAndAnyOtherKeyEnd
 }
 
 TEST_F(PlayWindowHandlers, InstructionsPauseTheGameAndClosingThemResumes) {
-    PlayWindow& w = Make(1);
-    w.resize(700, 600);
+    PlayWindow& w = Make(1, 768, 1024, 2);  // partial screen: 768 wide
     QTest::mouseClick(w.BitBtn3, Qt::LeftButton);
     EXPECT_EQ(Effect(), "IH");
     EXPECT_EQ(input.HeldUp, 1);
     EXPECT_EQ(PauseCaption(), "&Proceed");
-    // At 1024 x 768 a narrow window widens to show the panel.
+    // At 1024 x 768 the partial-screen window widens to show the panel.
     EXPECT_EQ(w.width(), 808);
     QTest::mouseClick(w.Panel4->BitBtn5, Qt::LeftButton);
     EXPECT_EQ(Effect(), "");

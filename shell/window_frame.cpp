@@ -1,0 +1,118 @@
+#include "shell/window_frame.h"
+
+#include <QEvent>
+#include <QVariant>
+#include <QWindow>
+
+namespace quorelin {
+namespace {
+
+// The frame last seen on a framed window; windows not yet on screen assume it.
+QMargins& LastFrameSeen() {
+    static QMargins margins;
+    return margins;
+}
+
+constexpr const char* kWantedOuter = "quorelinWantedOuter";
+constexpr const char* kAssumedFrame = "quorelinAssumedFrame";
+
+QMargins RealFrame(const QWidget& window) {
+    const QWindow* handle = window.windowHandle();
+    if (handle == nullptr || !window.isVisible() ||
+        window.windowFlags().testFlag(Qt::FramelessWindowHint)) {
+        return {};
+    }
+    const QMargins margins = handle->frameMargins();
+    if (!margins.isNull()) {
+        LastFrameSeen() = margins;
+    }
+    return margins;
+}
+
+void ApplyOuter(QWidget& window, const QRect& outer, const QMargins& frame) {
+    window.setProperty(kAssumedFrame, QVariant::fromValue(frame));
+    window.resize(outer.width() - frame.left() - frame.right(),
+                  outer.height() - frame.top() - frame.bottom());
+    window.move(outer.topLeft());
+}
+
+// Puts a window on its wanted outer place again once the window system has framed it
+// with another frame than the one assumed when it was placed.
+class FrameWatcher : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const auto type = event->type();
+        if (type != QEvent::Move && type != QEvent::Resize && type != QEvent::Show) {
+            return false;
+        }
+        auto* window = static_cast<QWidget*>(watched);
+        const QVariant wanted = window->property(kWantedOuter);
+        if (!wanted.isValid() || window->isMaximized() || window->isFullScreen()) {
+            return false;
+        }
+        const QMargins real = RealFrame(*window);
+        if (real.isNull() || real == window->property(kAssumedFrame).value<QMargins>()) {
+            return false;
+        }
+        ApplyOuter(*window, wanted.toRect(), real);
+        return false;
+    }
+};
+
+void Watch(QWidget& window) {
+    static FrameWatcher watcher;
+    window.removeEventFilter(&watcher);
+    window.installEventFilter(&watcher);
+}
+
+// Changing the frame re-creates the native window; a shown window stays shown.
+void SetFrameless(QWidget& window, bool frameless) {
+    if (window.windowFlags().testFlag(Qt::FramelessWindowHint) == frameless) {
+        return;
+    }
+    const bool visible = window.isVisible();
+    window.setWindowFlag(Qt::FramelessWindowHint, frameless);
+    if (visible) {
+        window.show();
+    }
+}
+
+}  // namespace
+
+QMargins FrameMarginsOf(const QWidget& window) {
+    if (window.windowFlags().testFlag(Qt::FramelessWindowHint)) {
+        return {};
+    }
+    const QMargins real = RealFrame(window);
+    return real.isNull() ? LastFrameSeen() : real;
+}
+
+void SetFullScreenFrame(QWidget& window) {
+    window.setProperty(kWantedOuter, QVariant());
+    SetFrameless(window, true);
+    window.move(0, 0);
+    window.setWindowState((window.windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
+}
+
+void SetFramedOuterGeometry(QWidget& window, const QRect& outer) {
+    SetFrameless(window, false);
+    window.setWindowState(window.windowState() &
+                          ~(Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
+    window.setProperty(kWantedOuter, outer);
+    Watch(window);
+    ApplyOuter(window, outer, FrameMarginsOf(window));
+}
+
+QSize ClientSizeFor(const QWidget& window, const QSize& outer) {
+    const QMargins frame = FrameMarginsOf(window);
+    return {outer.width() - frame.left() - frame.right(),
+            outer.height() - frame.top() - frame.bottom()};
+}
+
+QSize OuterSizeOf(const QWidget& window) {
+    const QMargins frame = FrameMarginsOf(window);
+    return {window.width() + frame.left() + frame.right(),
+            window.height() + frame.top() + frame.bottom()};
+}
+
+}  // namespace quorelin
