@@ -65,13 +65,25 @@ void Watch(QWidget& window) {
     window.installEventFilter(&watcher);
 }
 
-// Changing the frame re-creates the native window; a shown window stays shown.
+constexpr const char* kFramedFlags = "quorelinFramedFlags";
+
+// Changing the frame re-creates the native window; a shown window stays shown. Qt drops
+// the frameless hint while caption hints are set, so a frameless window keeps only its
+// type, and its framed flags come back when it gets its frame again.
 void SetFrameless(QWidget& window, bool frameless) {
-    if (window.windowFlags().testFlag(Qt::FramelessWindowHint) == frameless) {
+    const Qt::WindowFlags flags = window.windowFlags();
+    if (flags.testFlag(Qt::FramelessWindowHint) == frameless) {
         return;
     }
     const bool visible = window.isVisible();
-    window.setWindowFlag(Qt::FramelessWindowHint, frameless);
+    if (frameless) {
+        window.setProperty(kFramedFlags, static_cast<int>(flags));
+        window.setWindowFlags((flags & Qt::WindowType_Mask) | Qt::FramelessWindowHint);
+    } else {
+        const QVariant framed = window.property(kFramedFlags);
+        window.setWindowFlags(framed.isValid() ? Qt::WindowFlags(framed.toInt())
+                                               : (flags & Qt::WindowType_Mask));
+    }
     if (visible) {
         window.show();
     }

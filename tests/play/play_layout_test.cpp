@@ -1,0 +1,232 @@
+// The play window's places per screen class and window mode, and the show's sizing.
+#include <gtest/gtest.h>
+
+#include <QFont>
+
+#include "play/field_drawing.h"
+#include "play/instructions_panel.h"
+#include "play/play_layout.h"
+#include "play/play_window.h"
+#include "shell/window_frame.h"
+
+namespace quorelin {
+namespace {
+
+Settings ClassAndMode(int width, int height, int mode) {
+    Settings s;
+    s.ScreenWidth = width;
+    s.ScreenHeight = height;
+    s.WindowMode = static_cast<std::uint8_t>(mode);
+    s.ColorScheme = 2;
+    return s;
+}
+
+// The window's outer rectangle, frame included, as the layout placed it.
+QRect OuterRect(const QWidget& w) {
+    return {w.pos(), OuterSizeOf(w)};
+}
+
+struct PlayCase {
+    int width, height, mode;
+    QRect outer;  // partial screen only
+    QRect panel2, image3, image12;
+    QPoint bitBtn1, bitBtn2, panel4;
+    QPoint bitBtn4;
+    int label1011Height;
+    QPoint image20;  // centred between the value box and the exit box
+};
+
+const PlayCase kCases[] = {
+    {640,
+     480,
+     2,
+     {10, 0, 621, 453},
+     {162, 10, 270, 403},
+     {0, 3, 270, 399},
+     {150, 2, 292, 422},
+     {487, 372},
+     {42, 370},
+     {195, 30},
+     {1, 1},
+     13,
+     {12, 221}},
+    {640,
+     480,
+     1,
+     {},
+     {182, 30, 270, 403},
+     {0, 3, 270, 399},
+     {170, 22, 292, 422},
+     {505, 377},
+     {62, 375},
+     {215, 45},
+     {622, 4},
+     13,
+     {32, 228}},
+    {800,
+     600,
+     2,
+     {32, 0, 736, 572},
+     {191, 12, 342, 517},
+     {0, 3, 342, 513},
+     {179, 4, 364, 536},
+     {600, 499},
+     {57, 497},
+     {555, 128},
+     {1, 1},
+     22,
+     {27, 279}},
+    {800,
+     600,
+     1,
+     {},
+     {211, 20, 369, 555},
+     {0, 3, 369, 551},
+     {199, 12, 394, 574},
+     {640, 522},
+     {82, 520},
+     {592, 148},
+     {782, 3},
+     23,
+     {52, 301}},
+    {1024,
+     768,
+     1,
+     {},
+     {323, 104, 369, 555},
+     {0, 3, 369, 551},
+     {311, 96, 391, 574},
+     {752, 606},
+     {194, 604},
+     {707, 232},
+     {1003, 7},
+     23,
+     {164, 385}},
+    {1024,
+     768,
+     2,
+     {128, 48, 768, 653},
+     {211, 30, 369, 555},
+     {0, 3, 369, 551},
+     {199, 22, 391, 574},
+     {640, 532},
+     {82, 530},
+     {592, 158},
+     {1008, 0},
+     23,
+     {52, 311}},
+    // A mixed class: decisions by the height, widths and centring by the width.
+    {1024,
+     600,
+     2,
+     {41, 0, 942, 572},
+     {191, 12, 342, 517},
+     {0, 3, 342, 513},
+     {179, 4, 364, 536},
+     {600, 499},
+     {57, 497},
+     {555, 128},
+     {1, 1},
+     22,
+     {27, 279}},
+};
+
+class PlayLayout : public ::testing::TestWithParam<PlayCase> {};
+
+TEST_P(PlayLayout, PlacesTheWindowAndItsControlsForTheClassAndMode) {
+    const PlayCase& c = GetParam();
+    Settings settings = ClassAndMode(c.width, c.height, c.mode);
+    GameState state;
+    InputRequests input;
+    PlayWindow w(settings, state, input, [] {});
+    LayOutPlayWindow(w, settings);
+
+    const bool full = c.mode == 1;
+    EXPECT_EQ(w.windowFlags().testFlag(Qt::FramelessWindowHint), full);
+    EXPECT_EQ(w.isMaximized(), full);
+    if (!full) {
+        EXPECT_EQ(OuterRect(w), c.outer);
+    }
+    EXPECT_EQ(w.Panel2->geometry(), c.panel2);
+    EXPECT_EQ(w.Image3->geometry(), c.image3);
+    EXPECT_EQ(w.Image12->geometry(), c.image12);
+    EXPECT_EQ(w.BitBtn1->pos(), c.bitBtn1);
+    EXPECT_EQ(w.BitBtn2->pos(), c.bitBtn2);
+    EXPECT_EQ(w.Panel4->pos(), c.panel4);
+    EXPECT_EQ(w.BitBtn4->pos(), c.bitBtn4);
+    EXPECT_EQ(w.BitBtn4->isVisibleTo(&w), full);
+    EXPECT_EQ(w.label1011->height(), c.label1011Height);
+    EXPECT_EQ(w.Panel4->frameShadow(), c.height == 480 ? QFrame::Raised : QFrame::Sunken);
+
+    // The painter draws the field the canvas holds, and its frame fills the frame image.
+    const FieldGeometry field = GeometryFor(settings.ScreenHeight, settings.WindowMode);
+    EXPECT_EQ(w.Image3->Canvas().size(), QSize(field.fieldWidth, field.fieldHeight));
+    EXPECT_LE(w.Image3->geometry().bottom(), w.Panel2->height() - 1);
+
+    EXPECT_EQ(w.Image20->pos(), c.image20);
+    EXPECT_EQ(w.Image1->pos(), c.image20);
+    EXPECT_EQ(w.Label19->pos(), c.image20 + QPoint(52, 97));
+    EXPECT_TRUE(w.Image20->isVisibleTo(&w));
+    EXPECT_FALSE(w.Image1->isVisibleTo(&w));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryClassAndMode, PlayLayout, ::testing::ValuesIn(kCases));
+
+TEST(PlayLayoutShow, TheShowSizesTheWindowAndFieldAsTheLayoutDid) {
+    for (const PlayCase& c : kCases) {
+        SCOPED_TRACE(testing::Message() << c.width << "x" << c.height << " mode " << c.mode);
+        Settings settings = ClassAndMode(c.width, c.height, c.mode);
+        GameState state;
+        InputRequests input;
+        PlayWindow w(settings, state, input, [] {});
+        LayOutPlayWindow(w, settings);
+        const QRect laidOut = OuterRect(w);
+        const QRect field = w.Image3->geometry();
+        w.FormShow();
+        EXPECT_EQ(OuterRect(w), laidOut);
+        EXPECT_EQ(w.Image3->geometry(), field);
+        EXPECT_EQ(w.Image3->Canvas().size(), field.size());
+        // The whole canvas is cleared, so no trace of a larger field stays.
+        EXPECT_EQ(w.Image3->Canvas().pixelColor(field.width() - 1, field.height() - 1),
+                  QColor(Qt::black));
+    }
+}
+
+TEST(PlayLayoutShow, ASwitchOfModeLaysTheWindowOutAgain) {
+    Settings settings = ClassAndMode(800, 600, 1);
+    GameState state;
+    InputRequests input;
+    PlayWindow w(settings, state, input, [] {});
+    LayOutPlayWindow(w, settings);
+    settings.WindowMode = 2;
+    LayOutPlayWindow(w, settings);
+    EXPECT_FALSE(w.windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_FALSE(w.isMaximized());
+    EXPECT_EQ(OuterRect(w), QRect(32, 0, 736, 572));
+    EXPECT_FALSE(w.BitBtn4->isVisibleTo(&w));
+    EXPECT_EQ(w.Image3->size(), QSize(342, 513));
+    settings.WindowMode = 1;
+    LayOutPlayWindow(w, settings);
+    EXPECT_TRUE(w.windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_TRUE(w.BitBtn4->isVisibleTo(&w));
+    EXPECT_EQ(w.Image3->size(), QSize(369, 551));
+    EXPECT_EQ(w.label1011->height(), 23);
+    EXPECT_EQ(w.label1011->font().pixelSize(), 16);
+}
+
+TEST(PlayLayoutShow, TheInstructionsWidenTheMidClassWindowWithinTheScreen) {
+    Settings settings = ClassAndMode(800, 600, 2);
+    GameState state;
+    InputRequests input;
+    PlayWindow w(settings, state, input, [] {});
+    LayOutPlayWindow(w, settings);
+    w.FormShow();
+    w.ToggleInstructions();
+    EXPECT_EQ(OuterRect(w).width(), 761);
+    EXPECT_EQ(w.Panel4->x(), 546);
+    EXPECT_LE(OuterRect(w).right(), 799);
+    EXPECT_LE(w.Panel4->geometry().right(), w.width() - 1);
+}
+
+}  // namespace
+}  // namespace quorelin
