@@ -188,6 +188,8 @@ void LayOutPlayWindow(PlayWindow& w, const Settings& settings) {
     w.fieldBackdrop->setGeometry(w.Image3->geometry());
     Put(w.Image12, kImage12, layout);
     Put(w.Panel3, kPanel3, layout);
+    // The empty image that passes mouse presses keeps its place behind the title.
+    w.Image1oud->move(w.Panel3->pos() + QPoint(24, 8));
     Put(w.Image7, kImage7, layout);
     Put(w.Panel5, kPanel5, layout);
     Put(w.Panel6, kPanel6, layout);
