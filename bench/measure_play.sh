@@ -5,7 +5,7 @@
 #   bench/measure_play.sh [BUILD_DIR] [SECONDS]
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$here/build}
+build=$(cd "${1:-$here/build}" && pwd)
 seconds=${2:-60}
 cmake --build "$build" -j2 --target play_bench >/dev/null
 for level in 1 19; do

@@ -3,7 +3,7 @@
 #   bench/measure_startup.sh [BUILD_DIR] [RUNS]
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$here/build}
+build=$(cd "${1:-$here/build}" && pwd)
 runs=${2:-11}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

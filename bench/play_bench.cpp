@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "game/loop.h"
+#include "play/play_layout.h"
 #include "play/play_window.h"
 #include "play/qt_game_host.h"
 #include "shell/platform.h"
@@ -166,6 +167,7 @@ int main(int argc, char** argv) {
             }
         },
         &host);
+    LayOutPlayWindow(*window, settings);
     window->SetViewObserver(&timer);
     // The game-over screen waits for a key; leave it at once to play on.
     timer.onGameOver = [&] { window->QuitGame(); };
