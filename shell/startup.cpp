@@ -5,19 +5,23 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
 #include <iostream>
 
 #include "game/state.h"
 #include "info/info_window.h"
+#include "play/play_layout.h"
 #include "play/play_window.h"
 #include "scores/data_file.h"
 #include "scores/high_score_window.h"
+#include "scores/scores_layout.h"
 #include "shell/level_window.h"
 #include "shell/main_window.h"
 #include "shell/options_window.h"
 #include "shell/platform.h"
 #include "shell/splash_window.h"
 #include "shell/startup_rules.h"
+#include "shell/window_frame.h"
 
 namespace quorelin {
 namespace {
@@ -83,12 +87,15 @@ int RunQuorelin(int argc, char** argv, const StartUpHooks& hooks) {
             afterGameScores->ShowAfterGame();
         }
     });
+    // Laid out for the class and mode at once; the options window lays it out again
+    // when it closes, for the mode the player chose there.
+    LayOutPlayWindow(playWindow, settings);
     splash.raise();
     HighScoreWindow highScoreWindow(settings, game, dataFile, [&mainWindow] { mainWindow.show(); });
     afterGameScores = &highScoreWindow;
     LevelWindow levelWindow(settings, game);
     splash.raise();
-    OptionsWindow optionsWindow;
+    OptionsWindow optionsWindow(settings, mainWindow);
     splash.raise();
     PauseMs(1);
 
@@ -100,11 +107,19 @@ int RunQuorelin(int argc, char** argv, const StartUpHooks& hooks) {
     levelWindow.SetMainWindow(&mainWindow);
     levelWindow.SetPlayWindow(&playWindow);
 
+    // The window keeps its whole client area, so its last lines are never cut off; where
+    // the frame would reach below the screen it moves up instead.
     const OptionsPlacement placement = PlaceOptionsWindow(settings);
-    optionsWindow.move(placement.left, placement.top);
-    if (placement.outerHeight > 0) {
-        optionsWindow.setFixedHeight(placement.outerHeight);
-    }
+    const int outerHeight = OuterSizeOf(optionsWindow).height();
+    optionsWindow.move(placement.left,
+                       std::max(0, std::min(placement.top, settings.ScreenHeight - outerHeight)));
+
+    // Whichever way the options window closes, the high-score and play windows are
+    // placed for the window mode chosen there.
+    optionsWindow.SetAfterClose([&] {
+        LayOutScoresWindow(highScoreWindow, settings);
+        LayOutPlayWindow(playWindow, settings);
+    });
 
     settings.SlowMachine = IsSlowStart(startTime, CurrentTimeOfDay()) ? 1 : 0;
     if (settings.SlowMachine == 1) {

@@ -51,11 +51,11 @@ OptionsPlacement PlaceOptionsWindow(const Settings& settings) {
     const bool full = settings.WindowMode == 1;
     switch (settings.ScreenHeight) {
         case 600:
-            return full ? OptionsPlacement{135, 105, 0} : OptionsPlacement{135, 105, 393};
+            return full ? OptionsPlacement{135, 105} : OptionsPlacement{135, 105};
         case 768:
-            return full ? OptionsPlacement{245, 220, 0} : OptionsPlacement{245, 240, 0};
+            return full ? OptionsPlacement{245, 220} : OptionsPlacement{245, 240};
         default:
-            return full ? OptionsPlacement{68, 55, 394} : OptionsPlacement{72, 30, 0};
+            return full ? OptionsPlacement{68, 55} : OptionsPlacement{72, 30};
     }
 }
 

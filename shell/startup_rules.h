@@ -28,11 +28,11 @@ Point CentreOnScreenClass(const Settings& settings, int width, int height);
 // seconds, exceed 9. The hour is ignored, so a start across the hour is never slow.
 bool IsSlowStart(const TimeOfDay& start, const TimeOfDay& end);
 
-// Where the options window opens, by window mode and screen class.
+// Where the options window opens (outer top-left corner), by window mode and screen
+// class. It keeps its whole client area in every case.
 struct OptionsPlacement {
     int left;
     int top;
-    int outerHeight;  // 0: keep the window's own height
 };
 OptionsPlacement PlaceOptionsWindow(const Settings& settings);
 

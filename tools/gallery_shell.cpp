@@ -76,9 +76,39 @@ bool RenderShell(const QString& dir) {
         splash.SetLanguage(language);
         ok &= Save(splash, dir, QString("splash-lang%1").arg(language));
     }
-    OptionsWindow options;
-    options.ShowSlowStartHint(4);
-    ok &= Save(options, dir, "options-slow-start-frisian");
+    {
+        Settings settings;
+        settings.ScreenHeight = 768;
+        settings.ScreenWidth = 1024;
+        settings.WindowMode = 2;
+        settings.ColorScheme = 2;
+        settings.SoundEffects = 1;
+        GameState game;
+        DataFile unused("gallery-unused.dat");
+        MainWindow main(settings, game, unused);
+        main.SetWarningReporter([](const QString&, const QString&) {});
+        main.SetRealScreenHeight([] { return 100000; });
+        LayOutMainWindow(main, settings);
+        OptionsWindow options(settings, main);
+        options.SetBeep([] {});
+        for (int language = 1; language <= 5; ++language) {
+            settings.Language = static_cast<std::uint8_t>(language);
+            options.Label6->hide();  // the last language's switch message
+            ok &= Save(options, dir, QString("options-lang%1").arg(language));
+            // Silence and full screen show both message lines.
+            options.show();
+            options.SilenceClick();
+            options.ScreenModeClick();
+            ok &= Save(options, dir, QString("options-silent-full-lang%1").arg(language));
+            options.SilenceClick();
+            options.ScreenModeClick();
+        }
+        settings.Language = 4;
+        options.Label6->hide();
+        options.ShowSlowStartHint(4);
+        ok &= Save(options, dir, "options-slow-start-frisian");
+        main.hide();
+    }
 
     for (int height : {480, 600, 768}) {
         for (int mode : {1, 2}) {

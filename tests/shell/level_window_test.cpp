@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QTest>
 
+#include "shell/window_frame.h"
 #include "tests/shell/shell_fixture.h"
 
 namespace quorelin {
@@ -230,14 +231,15 @@ TEST(LevelLayout, ControlsStandByScreenClassAndMode) {
         EXPECT_EQ(bool(f.level->windowFlags() & Qt::FramelessWindowHint), full);
         if (!full) {
             // A partial-screen level window takes the main window's place.
-            EXPECT_EQ(QRect(f.level->pos(), f.level->size()), QRect(f.main->pos(), f.main->size()));
+            EXPECT_EQ(QRect(f.level->pos(), OuterSizeOf(*f.level)),
+                      QRect(f.main->pos(), OuterSizeOf(*f.main)));
         }
     }
     // Beside a maximised main window the partial window is centred.
     ShellFixture f(768, 2);
     f.main->setWindowState(Qt::WindowMaximized);
     f.level->LayOutLevelWindow();
-    EXPECT_EQ(QRect(f.level->pos(), f.level->size()), QRect(128, 48, 768, 653));
+    EXPECT_EQ(QRect(f.level->pos(), OuterSizeOf(*f.level)), QRect(128, 48, 768, 653));
 }
 
 TEST(LevelFrame, IsDrawnOnceLightAboveAndLeftDarkBelowAndRight) {

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <set>
 
+#include "shell/window_frame.h"
 #include "tests/shell/shell_fixture.h"
 
 namespace quorelin {
@@ -241,7 +242,7 @@ TEST(MainWindowLayout, WindowAndPanelsStandWhereTheScreenClassPutsThem) {
         SCOPED_TRACE(std::to_string(c.height) + "/" + std::to_string(c.mode));
         const bool full = c.mode == 1, low = c.height == 480;
         if (!full) {
-            EXPECT_EQ(QRect(f.main->pos(), f.main->size()), c.partialGeometry);
+            EXPECT_EQ(QRect(f.main->pos(), OuterSizeOf(*f.main)), c.partialGeometry);
         }
         EXPECT_EQ(bool(f.main->windowFlags() & Qt::FramelessWindowHint), full);
         EXPECT_EQ(bool(f.main->windowState() & Qt::WindowMaximized), full);

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QPushButton>
 #include <filesystem>
 #include <fstream>
 #include <vector>
@@ -132,6 +133,34 @@ TEST_F(StartUpRun, TheMainWindowOpensTheWindowsBuiltAfterIt) {
     EXPECT_TRUE(started);
     std::ifstream in(kDataFileName, std::ios::binary);
     EXPECT_EQ(in.get(), 4);  // the language chosen on the way is saved
+}
+
+TEST_F(StartUpRun, ClosingTheOptionsWindowPlacesTheWindowsForTheChosenMode) {
+    WriteFile(kRecordSize, 0);  // partial screen
+    bool started = false;
+    StartUpHooks hooks;
+    hooks.reportError = [](const std::string& m) { ADD_FAILURE() << m; };
+    hooks.started = [&](StartedProgram& p) {
+        started = true;
+        auto* smallExit = p.playWindow.findChild<QWidget*>("BitBtn4");
+        ASSERT_NE(smallExit, nullptr);
+        EXPECT_FALSE(smallExit->isVisibleTo(&p.playWindow));          // laid out at start-up
+        p.optionsWindow.findChild<QPushButton*>("BitBtn3")->click();  // to full screen
+        EXPECT_EQ(p.settings.WindowMode, 1);
+        EXPECT_FALSE(smallExit->isVisibleTo(&p.playWindow));  // not before the close
+        p.optionsWindow.BitBtn2->click();
+        EXPECT_FALSE(p.optionsWindow.isVisible());
+        EXPECT_TRUE(smallExit->isVisibleTo(&p.playWindow));
+        EXPECT_TRUE(p.playWindow.windowFlags().testFlag(Qt::FramelessWindowHint));
+        EXPECT_TRUE(p.playWindow.isMaximized());
+        EXPECT_TRUE(p.highScoreWindow.windowFlags().testFlag(Qt::FramelessWindowHint));
+        p.mainWindow.close();
+    };
+    EXPECT_EQ(Run(hooks), 0);
+    EXPECT_TRUE(started);
+    std::ifstream in(kDataFileName, std::ios::binary);
+    in.get();
+    EXPECT_EQ(in.get(), 1);  // the mode chosen is saved
 }
 
 }  // namespace
