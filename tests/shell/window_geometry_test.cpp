@@ -13,6 +13,8 @@
 #include "play/play_layout.h"
 #include "play/play_window.h"
 #include "scores/high_score_window.h"
+#include "shell/options_window.h"
+#include "shell/startup_rules.h"
 #include "shell/window_frame.h"
 #include "tests/shell/shell_fixture.h"
 
@@ -167,6 +169,20 @@ TEST_P(WindowGeometry, EveryControlLiesInItsWindowAndNoneCoversAnother) {
     play.FormShow();
     play.Painter().SetUpHeading(7);  // the game's heading and table label in place
     add(Faults(play, ClientArea(play, s), s));
+
+    // The options window, framed in both modes, where the start-up puts it; German has
+    // the widest window.
+    for (int language : {1, 5}) {
+        s.Language = static_cast<std::uint8_t>(language);
+        OptionsWindow options(s, main);
+        const OptionsPlacement place = PlaceOptionsWindow(s);
+        options.move(place.left, place.top);
+        options.show();
+        Settings framed = s;
+        framed.WindowMode = 2;
+        add(Faults(options, options.rect(), framed));
+    }
+    s.Language = 1;
 
     DataFile data(std::filesystem::temp_directory_path() / "quorelin-geometry-unused.dat");
     HighScoreWindow scores(s, state, data, [] {});
