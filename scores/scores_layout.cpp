@@ -83,16 +83,6 @@ void SetHeadingFont(QLabel* heading, int pixels, int height) {
     heading->resize(heading->width(), height);
 }
 
-// The width the controls are laid out in: the screen class in full screen, else the
-// client width of the outer size.
-int ScoresClientWidth(const HighScoreWindow& w, const Settings& settings) {
-    const ScoresWindowGeometry geometry = ComputeScoresWindowGeometry(settings);
-    if (geometry.fullScreen) {
-        return geometry.width;
-    }
-    return ClientSizeFor(w, {geometry.width, geometry.height}).width();
-}
-
 }  // namespace
 
 GridOffset ScoresGridOffset(int screenHeight, int windowMode) {
@@ -158,8 +148,7 @@ void LayOutScoresWindow(HighScoreWindow& w, const Settings& settings) {
     // 3. Heading centred under the list area, 4 pixels to the left; bar centred in the window.
     w.Panel13->move(Round(kListAreaWidth / 2.0 - w.Panel13->width() / 2.0) + places.image10.x() - 4,
                     w.Panel13->y());
-    w.Panel15->move(Round(ScoresClientWidth(w, settings) / 2.0 - w.Panel15->width() / 2.0),
-                    w.Panel15->y());
+    w.Panel15->move(Round(geometry.width / 2.0 - w.Panel15->width() / 2.0), w.Panel15->y());
 
     // 4.
     PlaceScoresList(w, settings);
@@ -262,7 +251,7 @@ void AdjustScoresWindowForMode(HighScoreWindow& w, const Settings& settings, boo
             b19->move(300, secondRow);
             b20->move(300 + b19->width(), secondRow);
             ok->move(ok->x(), 370);
-            const int windowWidth = ScoresClientWidth(w, settings);
+            const int windowWidth = ComputeScoresWindowGeometry(settings).width;
             if (full) {
                 ok->resize(35, ok->height());
                 ok->setText(QString());

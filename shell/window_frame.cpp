@@ -31,9 +31,16 @@ QMargins RealFrame(const QWidget& window) {
 
 void ApplyOuter(QWidget& window, const QRect& outer, const QMargins& frame) {
     window.setProperty(kAssumedFrame, QVariant::fromValue(frame));
-    window.resize(outer.width() - frame.left() - frame.right(),
-                  outer.height() - frame.top() - frame.bottom());
-    window.move(outer.topLeft());
+    const QSize client(outer.width() - frame.left() - frame.right(),
+                       outer.height() - frame.top() - frame.bottom());
+    if (window.testAttribute(Qt::WA_WState_Created)) {
+        // Qt moves a native window by the frame it had before, which is none after a
+        // change from full screen: place the client inside the frame it will get.
+        window.setGeometry(QRect(outer.topLeft() + QPoint(frame.left(), frame.top()), client));
+    } else {
+        window.resize(client);
+        window.move(outer.topLeft());
+    }
 }
 
 // Puts a window on its wanted outer place again once the window system has framed it

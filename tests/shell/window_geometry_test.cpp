@@ -218,3 +218,31 @@ TEST(WindowGeometry768, ThePartialScreenPlayWindowCoversTheMainWindowExactly) {
 
 }  // namespace
 }  // namespace quorelin
+
+namespace quorelin {
+namespace {
+
+TEST(WindowFrame, FullScreenDropsTheFrameAndPartialScreenGivesItBackAtItsOuterPlace) {
+    QWidget window;
+    window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint);
+    SetFullScreenFrame(window);
+    window.show();
+    EXPECT_TRUE(window.windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_TRUE(window.isMaximized());
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+    // Back to a frame, while hidden, as the options window's switch does.
+    window.hide();
+    const QRect outer(32, 14, 576, 432);
+    SetFramedOuterGeometry(window, outer);
+    window.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_FALSE(window.windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowCloseButtonHint));  // caption back
+    EXPECT_FALSE(window.isMaximized());
+    EXPECT_EQ(window.frameGeometry(), outer);
+}
+
+}  // namespace
+}  // namespace quorelin
