@@ -18,6 +18,7 @@
 #include "play/play_texts.h"
 #include "play/qt_game_host.h"
 #include "play/scheme_pictures.h"
+#include "shell/keys.h"
 #include "shell/window_frame.h"
 
 namespace quorelin {
@@ -87,24 +88,6 @@ QSize FrameArea(const Settings& s) {
         return {364, 536};
     }
     return {391, 574};
-}
-
-// Keys that only modify another key; on their own they are no key press of the game.
-bool IsModifierOnly(int key) {
-    switch (key) {
-        case Qt::Key_Shift:
-        case Qt::Key_Control:
-        case Qt::Key_Alt:
-        case Qt::Key_AltGr:
-        case Qt::Key_Meta:
-        case Qt::Key_Super_L:
-        case Qt::Key_Super_R:
-        case Qt::Key_Hyper_L:
-        case Qt::Key_Hyper_R:
-            return true;
-        default:
-            return false;
-    }
 }
 
 }  // namespace

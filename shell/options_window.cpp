@@ -12,6 +12,7 @@
 #include "shell/main_window.h"
 #include "shell/options_texts.h"
 #include "shell/platform.h"
+#include "shell/keys.h"
 #include "shell/widget_style.h"
 #include "shell/window_frame.h"
 
@@ -126,21 +127,6 @@ QImage OptionsPicture(int width, int height) {
     p.setFont(PixelFont("Verdana", 14, true));
     p.drawText(QRect(0, 6, width - 8, 20), Qt::AlignRight | Qt::AlignVCenter, "x 7");
     return image;
-}
-
-bool IsBareModifier(int key) {
-    switch (key) {
-        case Qt::Key_Shift:
-        case Qt::Key_Control:
-        case Qt::Key_Alt:
-        case Qt::Key_AltGr:
-        case Qt::Key_Meta:
-        case Qt::Key_Super_L:
-        case Qt::Key_Super_R:
-            return true;
-        default:
-            return false;
-    }
 }
 
 }  // namespace
@@ -375,7 +361,7 @@ void OptionsWindow::changeEvent(QEvent* event) {
 bool OptionsWindow::HandleKey(const QKeyEvent& key) {
     // A bare modifier may still become Alt+letter, which presses a button by its
     // accelerator before any key press arrives here.
-    if (IsBareModifier(key.key())) {
+    if (IsModifierOnly(key.key())) {
         return false;
     }
     close();
