@@ -8,20 +8,18 @@
 
 namespace quorelin {
 
-namespace {
-
-// The hundredths of the time of day are the milliseconds divided by 10 and rounded, so
-// they change just after each millisecond ending in 5; waking at one ending in 6 sees
-// the new value.
-int MsToNextHundredth() {
-    using namespace std::chrono;
-    const auto ms = duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
-    const int intoStep = static_cast<int>(ms % 10);
-    const int wait = (16 - intoStep) % 10;
-    return wait == 0 ? 10 : wait;
+int MsToNextHundredth(std::int64_t epochMs) {
+    // The hundredths are the milliseconds divided by 10 and rounded half to even, so in
+    // the ten milliseconds from 10k they change at 10k + 6 when k is even and at
+    // 10k + 5 when k is odd.
+    const std::int64_t tens = epochMs / 10;
+    const int into = static_cast<int>(epochMs % 10);
+    const auto changeAt = [](std::int64_t k) { return k % 2 == 0 ? 6 : 5; };
+    if (into < changeAt(tens)) {
+        return changeAt(tens) - into;
+    }
+    return 10 - into + changeAt(tens + 1);
 }
-
-}  // namespace
 
 QtGameHost::QtGameHost() {
     SeedFromClock();
@@ -42,7 +40,9 @@ void QtGameHost::Pump() {
 }
 
 void QtGameHost::IdleWait() {
-    wake_.start(MsToNextHundredth());
+    using namespace std::chrono;
+    wake_.start(MsToNextHundredth(
+        duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count()));
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     wake_.stop();
 }

@@ -2,11 +2,16 @@
 // The game's host in the running program: the real clock, real sleeps, Qt's message pump,
 // and a generator seeded from the clock.
 #include <QTimer>
+#include <cstdint>
 #include <random>
 
 #include "game/host.h"
 
 namespace quorelin {
+
+// Milliseconds from a moment (since the epoch) to the next change of the time of day's
+// hundredths.
+int MsToNextHundredth(std::int64_t epochMs);
 
 class QtGameHost : public GameHost {
 public:
