@@ -16,6 +16,7 @@
 #include "play/observed_view.h"
 #include "play/play_layout.h"
 #include "play/play_texts.h"
+#include "play/presenting_host.h"
 #include "play/qt_game_host.h"
 #include "play/scheme_pictures.h"
 #include "shell/keys.h"
@@ -336,7 +337,8 @@ void PlayWindow::PlayOnIdle() {
     setFocus();
     gameRunning_ = true;
     PlayView& view = observed_ != nullptr ? static_cast<PlayView&>(*observed_) : painter_;
-    PlayGame(host_, view, settings_, state_, input_);
+    PresentingHost host(host_);
+    PlayGame(host, view, settings_, state_, input_);
     gameRunning_ = false;
     hide();
 }

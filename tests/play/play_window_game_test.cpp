@@ -3,15 +3,20 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QTest>
+#include <algorithm>
+#include <vector>
 
 #include "play/play_window.h"
+#include "tests/support/auto_player.h"
 #include "tests/support/recording_view.h"
 #include "tests/support/sim_host.h"
 
 namespace quorelin {
 namespace {
 
+using quorelin::testing::AutoPlayer;
 using quorelin::testing::RecordingView;
 using quorelin::testing::SimHost;
 
@@ -36,7 +41,8 @@ protected:
         // The window's messages run whenever the game pumps.
         host.EveryPump([] { QCoreApplication::processEvents(); });
     }
-    void Play(int startLevel) {
+    // beforeShow runs once the window exists, before it shows and its game starts.
+    void Play(int startLevel, const std::function<void()>& beforeShow = {}) {
         state.StartLevel = startLevel;
         window = std::make_unique<PlayWindow>(
             settings, state, input,
@@ -48,6 +54,9 @@ protected:
             },
             &host);
         window->SetViewObserver(&view);
+        if (beforeShow) {
+            beforeShow();
+        }
         window->show();
         // The game starts from the message loop and runs to its end in here.
         QCoreApplication::processEvents();
@@ -142,6 +151,49 @@ TEST_F(PlayWindowGame, ClosingTheWindowHandsOverOnlyOnceTheGameHasReturnedItsTot
     EXPECT_EQ(afterGames, 1);
     EXPECT_EQ(state.StartLevel, 3);  // the stopped level counts as played
     EXPECT_LT(host.ElapsedMs(), 6000);
+}
+
+// Records the score panel's text at each paint, to see what reached the screen.
+class PaintedTexts : public QObject {
+public:
+    explicit PaintedTexts(QLabel* label) : label_(label) { label->installEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == label_ && event->type() == QEvent::Paint) {
+            texts.push_back(label_->text().simplified());
+        }
+        return false;
+    }
+    std::vector<QString> texts;
+
+private:
+    QLabel* label_;
+};
+
+TEST_F(PlayWindowGame, EveryStepOfABandCountUpIsPaintedBeforeTheGameSleeps) {
+    AutoPlayer player(host, view, input, state);
+    player.Attach();
+    player.StopAtLevel(4);
+    state.TableNumber = 2;
+    window = nullptr;
+    std::unique_ptr<PaintedTexts> painted;
+    // A band's count-up shows eight scores one point apart with a sleep after each, and
+    // no window message runs between them.
+    view.onGameEnded = [] {};
+    Play(1, [&] { painted = std::make_unique<PaintedTexts>(window->Panel6); });
+    const auto scores = view.CallsOf("ShowScore");
+    std::vector<std::int32_t> countUp;
+    for (std::size_t i = 1; i < scores.size(); ++i) {
+        if (scores[i].args[0] == scores[i - 1].args[0] + 1) {
+            countUp.push_back(scores[i].args[0]);
+        }
+    }
+    ASSERT_GE(countUp.size(), 8u) << "no band was cleared";
+    for (std::int32_t score : countUp) {
+        const QString shown = QString("Score: %1").arg(score);
+        EXPECT_NE(std::find(painted->texts.begin(), painted->texts.end(), shown),
+                  painted->texts.end())
+            << score;
+    }
 }
 
 }  // namespace
