@@ -134,9 +134,9 @@ NumberLabel PreviewNumberLabel(std::int32_t number) {
     }
 }
 
-void PaintThreeTone(QPainter& p, const QRect& r, const ThreeTone& colours) {
+void PaintThreeTone(QPainter& p, const QRect& r, const ThreeTone& colours, int lightEdge) {
     p.fillRect(r, colours.light);
-    p.fillRect(r.adjusted(2, 2, -2, -2), colours.face);
+    p.fillRect(r.adjusted(lightEdge, lightEdge, -2, -2), colours.face);
     const int left = r.x();
     const int top = r.y();
     const int right = r.x() + r.width();

@@ -71,8 +71,9 @@ inline constexpr QRect kPreviewNumberClip{17, 22, 36, 24};
 // The preview image: the size of its panel.
 inline constexpr QSize kPreviewSize{73, 65};
 
-// Paints a cell face: light rectangle, face inset by 2, dark 2-pixel edge right and bottom.
-void PaintThreeTone(QPainter& p, const QRect& r, const ThreeTone& colours);
+// Paints a cell face: light rectangle, face inset by the light edge (2 pixels for cells,
+// 1 for the game-over curtain), dark 2-pixel edge right and bottom.
+void PaintThreeTone(QPainter& p, const QRect& r, const ThreeTone& colours, int lightEdge = 2);
 // Writes a block number in bold black "Verdana", its text cell at origin + offset,
 // clipped to clip.
 void PaintNumber(QPainter& p, const NumberLabel& label, const QPoint& origin, const QRect& clip);

@@ -244,7 +244,7 @@ void FieldPainter::CloseCurtain(int step) {
     const FieldGeometry g = Geometry();
     const int height = step >= 9 ? g.fieldHeight : 2 * step * g.rowPitch;
     QPainter p(&c_.Image3->Canvas());
-    PaintThreeTone(p, QRect(0, 0, g.fieldWidth, height), CurtainColours(settings_.ColorScheme));
+    PaintThreeTone(p, QRect(0, 0, g.fieldWidth, height), CurtainColours(settings_.ColorScheme), 1);
     FieldUpdated();
 }
 

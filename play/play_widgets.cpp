@@ -16,7 +16,16 @@ void CanvasImage::ResizeCanvas(const QSize& size) {
     update();
 }
 
+void CanvasImage::MakeEmpty() {
+    canvas_ = QImage();
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    update();
+}
+
 void CanvasImage::paintEvent(QPaintEvent* /*event*/) {
+    if (canvas_.isNull()) {
+        return;
+    }
     QPainter p(this);
     p.drawImage(rect(), canvas_);
 }

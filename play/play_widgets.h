@@ -17,6 +17,8 @@ public:
     const QImage& Canvas() const { return canvas_; }
     // A new canvas of the given size, black.
     void ResizeCanvas(const QSize& size);
+    // No picture at all: the control shows what lies behind it.
+    void MakeEmpty();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

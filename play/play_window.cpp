@@ -130,8 +130,9 @@ void PlayWindow::CreateControls() {
     const QFont buttonFont = Face("MS Serif", 11, false);
     const QFont xFont = Face("Small Fonts", 9, true);
 
+    // An empty image: it only passes mouse presses and shows the window's ground.
     Image1oud = MakeImage(this, "Image1oud", {64, 28, 113, 51});
-    Image1oud->Canvas().fill(kNavy);
+    Image1oud->MakeEmpty();
     Panel3 = MakePanel(this, "Panel3", {40, 20, 145, 49}, kNavy, Face("VAG Rounded Thin", 24, true),
                        false);
     SetTextColour(Panel3, kYellow);

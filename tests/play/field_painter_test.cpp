@@ -178,7 +178,7 @@ TEST_F(PainterTest, LevelAndGameEndsShowTheirMarksInTheSchemeColours) {
     EXPECT_TRUE(window->label1010->text().isEmpty());
     painter.DrawCurtainBar(1);
     EXPECT_EQ(Field(100, 14), 0x000080u);
-    EXPECT_EQ(Field(1, 14), 0x0000C1u);
+    EXPECT_EQ(Field(1, 14), 0x0000C1u);  // a bar's light edge is 2 pixels wide
     painter.WipeRow(19);
     EXPECT_EQ(Field(100, 550), 0x000000u);
 
@@ -188,6 +188,10 @@ TEST_F(PainterTest, LevelAndGameEndsShowTheirMarksInTheSchemeColours) {
     EXPECT_EQ(window->BitBtn1->text(), "&Seguir");
     spanish.CloseCurtain(9);
     EXPECT_EQ(Field(200, 300), 0x000077u);  // the face colour of the scheme
+    EXPECT_EQ(Field(0, 300), 0x303088u);    // a 1-pixel light edge, left and top
+    EXPECT_EQ(Field(200, 0), 0x303088u);
+    EXPECT_EQ(Field(1, 300), 0x000077u);
+    EXPECT_EQ(Field(200, 1), 0x000077u);
     EXPECT_EQ(Field(368, 300), 0x000000u);  // black shadow on the right
     spanish.ShowGameOver();
     EXPECT_FALSE(window->label1009->isHidden());

@@ -186,6 +186,9 @@ TEST(PlayLayoutShow, TheShowSizesTheWindowAndFieldAsTheLayoutDid) {
         EXPECT_EQ(OuterRect(w), laidOut);
         EXPECT_EQ(w.Image3->geometry(), field);
         EXPECT_EQ(w.Image3->Canvas().size(), field.size());
+        // The empty image below the title shows the window's ground.
+        const QPoint belowTitle = w.Image1oud->geometry().bottomLeft() + QPoint(6, -1);
+        EXPECT_EQ(w.grab().toImage().pixelColor(belowTitle), PaletteFor(2).FaceColour);
         // The whole canvas is cleared, so no trace of a larger field stays.
         EXPECT_EQ(w.Image3->Canvas().pixelColor(field.width() - 1, field.height() - 1),
                   QColor(Qt::black));
