@@ -4,6 +4,7 @@
 
 #include "game/rounding.h"
 #include "play/play_texts.h"
+#include "shell/text_fit.h"
 
 namespace quorelin {
 namespace {
@@ -253,6 +254,7 @@ void FieldPainter::ShowGameOver() {
     SetBackground(c_.label1008, face);
     SetTextColour(c_.label1008, kYellow);
     c_.label1008->setText(QString::fromUtf8(play_texts::kPressAnyKey[Lang(settings_.Language)]));
+    FitText(c_.label1008);
     c_.label1008->show();
     c_.label1008->raise();
     SetBackground(c_.label1009, face);

@@ -3,6 +3,8 @@
 #include <QKeySequence>
 #include <QPainter>
 
+#include "shell/text_fit.h"
+
 namespace quorelin {
 
 CanvasImage::CanvasImage(const QSize& canvasSize, QWidget* parent) : QWidget(parent) {
@@ -37,6 +39,7 @@ CaptionButton::CaptionButton(QWidget* parent) : QPushButton(parent) {
 
 void CaptionButton::SetCaption(const QString& caption) {
     setText(caption);
+    FitText(this);
     // The caption's mnemonic would fire as a second press next to the window's own
     // key handling; the window routes Alt+letter itself.
     setShortcut(QKeySequence());

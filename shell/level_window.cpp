@@ -9,6 +9,7 @@
 #include "game/language.h"
 #include "game/rounding.h"
 #include "shell/pictures.h"
+#include "shell/text_fit.h"
 #include "shell/widget_style.h"
 #include "shell/window_frame.h"
 
@@ -328,7 +329,9 @@ void LevelWindow::SetLevelWindowTexts() {
     Label5->setText(Text(kRuleLine2[i]));
     Label1->setText(Text(kPrompt[i]));
     Panel1->setText(Text(kRangeWarning[i]));
+    FitText(Panel1);
     BitBtn4->setText(Text(kHowToPlayCaption[i]));
+    FitText(BitBtn4);
     BitBtn1->setText(Text(kOkCaption[i]));
     BitBtn2->setText(Text(kCancelCaption[i]));
     Label2->setText(Text(kChooserHeading[i]));
@@ -580,6 +583,8 @@ void LevelWindow::UpdateWarning(bool emptyWarns) {
     } else {
         Panel1->setVisible(!ParseLevel(text, value) || value < 1 || value > 20);
     }
+    // On the lowest class the warning reaches over the quick chooser: it stays readable.
+    Panel1->raise();
 }
 
 void LevelWindow::AcceptTypedLevel() {
