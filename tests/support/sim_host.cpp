@@ -1,5 +1,6 @@
 #include "tests/support/sim_host.h"
 
+#include <algorithm>
 #include <string>
 
 namespace quorelin::testing {
@@ -58,6 +59,16 @@ void SimHost::IdleWait() {
 }
 
 int SimHost::RandomInt(int lo, int hi) {
+    if (!dealt_.empty()) {
+        // 1..9 is the choice k, and k = 1 asks for a plain number; no level's plain range
+        // is 1..9.
+        if (lo == 1 && hi == 9) {
+            return 1;
+        }
+        const int number = dealt_[nextDealt_];
+        nextDealt_ = std::min(nextDealt_ + 1, dealt_.size() - 1);
+        return number;
+    }
     // Rejection sampling keeps the draw uniform and the same on every library.
     const std::uint32_t span = static_cast<std::uint32_t>(hi - lo) + 1;
     const std::uint32_t limit =

@@ -66,6 +66,16 @@ public:
     // the order they were added.
     void EveryPump(std::function<void()> hook) { everyPump_.push_back(std::move(hook)); }
 
+    // Deals the blocks: from now on every choice between a product and a plain number
+    // falls on a plain number (while fewer than eight number blocks lie on the field), and
+    // the plain numbers are these in turn, whatever the range; the last one repeats. The
+    // game draws again when a new number equals the falling one, so a deal never holds
+    // the same number twice in a row.
+    void Deal(std::vector<int> numbers) {
+        dealt_ = std::move(numbers);
+        nextDealt_ = 0;
+    }
+
     struct Counters {
         std::int64_t nowCalls = 0;
         std::int64_t sleeps = 0;
@@ -93,6 +103,8 @@ private:
     std::int64_t readsWithoutTime_ = 0;
     std::uint32_t seed_;
     std::mt19937 random_;
+    std::vector<int> dealt_;
+    std::size_t nextDealt_ = 0;
     std::multimap<std::int64_t, std::function<void()>> script_;
     std::vector<std::function<void()>> everyPump_;
     Counters counters_;
