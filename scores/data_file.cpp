@@ -80,6 +80,27 @@ bool WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
     return true;
 }
 
+// Where a save really goes: a symlinked data file is saved into the file it points to,
+// so the link stays a link. A target that does not exist is created there. Returns 0 or
+// the errno of the failure.
+int FollowLinks(const std::filesystem::path& path, std::filesystem::path& target) {
+    constexpr int kMaxLinks = 40;  // as the kernel allows
+    target = path;
+    for (int hop = 0; hop < kMaxLinks; ++hop) {
+        struct stat st {};
+        if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
+            return 0;
+        }
+        std::error_code error;
+        const std::filesystem::path link = std::filesystem::read_symlink(target, error);
+        if (error) {
+            return error.value();
+        }
+        target = link.is_absolute() ? link : target.parent_path() / link;
+    }
+    return ELOOP;
+}
+
 }  // namespace
 
 std::uint16_t HighScoreEntry::score() const {
@@ -172,36 +193,116 @@ DataFileResult DataFile::SaveDataFile(const Settings& settings) {
     DataRecord record = record_;
     EncodeRecord(settings, store_, record);
 
-    const std::filesystem::path dir =
-        path_.has_parent_path() ? path_.parent_path() : std::filesystem::path(".");
-    std::string temp = (dir / (path_.filename().string() + ".XXXXXX")).string();
-    Fd fd(::mkstemp(temp.data()));
-    if (fd.get() < 0) {
-        return {false, Reason("Cannot save the data file next to", path_, errno)};
+    std::filesystem::path target;
+    if (const int error = FollowLinks(path_, target); error != 0) {
+        return {false, Reason("Cannot save the data file", path_, error)};
     }
-    auto fail = [&](const char* what) {
+    bool tryInPlace = false;
+    DataFileResult result = SaveThroughTemporary(record, target, tryInPlace);
+    if (!result.ok && tryInPlace) {
+        DataFileResult inPlace = RewriteInPlace(record, target);
+        // A file that cannot even be opened in place says less than the first failure.
+        if (inPlace.ok || !inPlace.message.empty()) {
+            result = std::move(inPlace);
+        }
+    }
+    if (result.ok) {
+        record_ = record;
+    }
+    return result;
+}
+
+int DataFile::CreateTemporary(const std::filesystem::path& temp) {
+    return ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+}
+
+DataFileResult DataFile::SaveThroughTemporary(const DataRecord& record,
+                                              const std::filesystem::path& target,
+                                              bool& tryInPlace) {
+    struct stat old {};
+    const bool exists = ::stat(target.c_str(), &old) == 0;
+    const std::filesystem::path dir =
+        target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
+    const std::filesystem::path temp = target.string() + ".tmp";
+
+    // One fixed name: a temporary left by a save that was killed is removed here, so
+    // they never pile up.
+    ::unlink(temp.c_str());
+    Fd fd(CreateTemporary(temp));
+    if (fd.get() < 0) {
+        tryInPlace = true;
+        return {false, Reason("Cannot save the data file", path_, errno)};
+    }
+    auto fail = [&](const char* what, bool inPlaceMayWork) {
         const int error = errno;
         ::unlink(temp.c_str());
+        tryInPlace = inPlaceMayWork;
         return DataFileResult{false, Reason(what, path_, error)};
     };
+    // Rewriting in place needs no new disk blocks, so it may work where the disk is full.
+    auto noRoom = [] { return errno == ENOSPC || errno == EDQUOT; };
     if (!WriteAll(fd.get(), record.data(), record.size())) {
-        return fail("Cannot write the data file");
+        return fail("Cannot write the data file", noRoom());
     }
-    if (::fchmod(fd.get(), 0644) != 0 || ::fsync(fd.get()) != 0) {
-        return fail("Cannot write the data file");
+    // The new file is the old one to every account that shares it: same owner and group
+    // where the process may set them (the group alone is often allowed), same mode. The
+    // mode comes last because a change of owner clears set-id bits.
+    if (exists && (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) &&
+        ::fchown(fd.get(), old.st_uid, old.st_gid) != 0) {
+        [[maybe_unused]] const int groupOnly =
+            ::fchown(fd.get(), static_cast<uid_t>(-1), old.st_gid);
+    }
+    if (::fchmod(fd.get(), exists ? (old.st_mode & 07777) : 0644) != 0) {
+        return fail("Cannot write the data file", false);
+    }
+    if (::fsync(fd.get()) != 0) {
+        return fail("Cannot write the data file", noRoom());
     }
     if (fd.Close() != 0) {
-        return fail("Cannot close the data file");
+        return fail("Cannot close the data file", noRoom());
     }
-    if (::rename(temp.c_str(), path_.c_str()) != 0) {
-        return fail("Cannot replace the data file");
+    if (::rename(temp.c_str(), target.c_str()) != 0) {
+        return fail("Cannot replace the data file", true);
     }
     // Make the rename itself durable; a failure here leaves a complete file either way.
     Fd dirFd(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dirFd.get() >= 0) {
         ::fsync(dirFd.get());
     }
-    record_ = record;
+    return {};
+}
+
+// Returns ok, or a failure with a message, or a failure without one when the file could
+// not be opened (the caller then keeps the reason the temporary file failed).
+DataFileResult DataFile::RewriteInPlace(const DataRecord& record,
+                                        const std::filesystem::path& target) {
+    // Never truncated first: a write that fails part-way leaves whole old bytes behind
+    // the new ones instead of an empty file.
+    Fd fd(::open(target.c_str(), O_WRONLY | O_CLOEXEC));
+    if (fd.get() < 0) {
+        return {false, {}};
+    }
+    std::size_t done = 0;
+    while (done < record.size()) {
+        const ssize_t n = ::pwrite(fd.get(), record.data() + done, record.size() - done,
+                                   static_cast<off_t>(done));
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            if (n == 0) {
+                errno = ENOSPC;
+            }
+            return {false, Reason("Cannot write the data file", path_, errno)};
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    if (::ftruncate(fd.get(), static_cast<off_t>(kRecordSize)) != 0 || ::fsync(fd.get()) != 0) {
+        return {false, Reason("Cannot write the data file", path_, errno)};
+    }
+    if (fd.Close() != 0) {
+        return {false, Reason("Cannot close the data file", path_, errno)};
+    }
     return {};
 }
 

@@ -84,6 +84,9 @@ struct DataFileResult {
 class DataFile {
 public:
     explicit DataFile(std::filesystem::path path = kDataFileName) : path_(std::move(path)) {}
+    virtual ~DataFile() = default;
+    DataFile(const DataFile&) = default;
+    DataFile& operator=(const DataFile&) = default;
 
     const std::filesystem::path& path() const { return path_; }
     HighScoreStore& store() { return store_; }
@@ -93,12 +96,27 @@ public:
     // The file must exist, open for reading and writing, and hold at least 6,816 bytes;
     // bytes past that are ignored. On failure nothing in memory changes.
     DataFileResult LoadDataFile(Settings& settings);
-    // Writes a temporary file beside the data file and renames it over the old one, so
-    // a full disk or a crash leaves the old file whole. On failure the old file and
-    // everything in memory stay as they were.
+    // Saves into the file a symlinked data file points to. Normally a temporary file
+    // ("<name>.tmp") is written beside it and renamed over it, so a crash leaves the old
+    // file whole; the new file keeps the old one's mode and, where the process may, its
+    // owner and group. A temporary left by a killed save is removed first, so at most one
+    // ever exists. Where no temporary file can be made or renamed (a folder the player
+    // may not write, a disk without a free block), the existing file is rewritten in
+    // place: the 6,816 bytes from offset 0, then cut to that length. On failure
+    // everything in memory stays as it was.
     DataFileResult SaveDataFile(const Settings& settings);
 
+protected:
+    // Creates the temporary file for writing and returns its descriptor, or -1 with
+    // errno set. Tests replace it to make this step fail as a full disk or a read-only
+    // folder would, whatever rights the test runs with.
+    virtual int CreateTemporary(const std::filesystem::path& temp);
+
 private:
+    DataFileResult SaveThroughTemporary(const DataRecord& record,
+                                        const std::filesystem::path& target, bool& tryInPlace);
+    DataFileResult RewriteInPlace(const DataRecord& record, const std::filesystem::path& target);
+
     std::filesystem::path path_;
     DataRecord record_{};
     HighScoreStore store_;

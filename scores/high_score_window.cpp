@@ -12,6 +12,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <algorithm>
+#include <iostream>
 #include <string>
 
 #include "game/language.h"
@@ -41,6 +42,9 @@ constexpr const char* kScreenChanged =
     "The size of the screen has been changed! You´d better stop the program and start it "
     "again! ";
 constexpr const char* kDefaultName = "Jan Klaasen";
+constexpr const char* kEntryNotSaved =
+    "The new high score could not be written to the data file yet:\n%1\n\nIt stays in the "
+    "list, and the game tries to save it again when it ends.";
 constexpr int kNameBoxMaxLength = 17;
 
 const QColor kDarkRed(128, 0, 0);
@@ -248,6 +252,8 @@ HighScoreWindow::HighScoreWindow(Settings& settings, GameState& game, DataFile& 
         RankLabels[i]->setText(number);
         RankLabels[i]->adjustSize();
         NameFields[i] = AddLabel(this, "Panel" + number, listFont);
+        // A name shows exactly as it was typed or stored, markup and all.
+        NameFields[i]->setTextFormat(Qt::PlainText);
         NameFields[i]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         NameFields[i]->resize(118, 26);
         ScoreLabels[i] = AddLabel(this, "s" + number, listFont);
@@ -367,6 +373,15 @@ void HighScoreWindow::SetDialogs(Dialogs dialogs) {
             const QScreen* screen = QGuiApplication::primaryScreen();
             return screen != nullptr ? screen->size().height() : 0;
         };
+    dialogs_.reportSaveError =
+        dialogs.reportSaveError
+            ? std::move(dialogs.reportSaveError)
+            : [this](const QString& message) {
+                  QMessageBox box(QMessageBox::Critical, QStringLiteral("Quorelin"), message,
+                                  QMessageBox::Ok, this);
+                  box.setTextFormat(Qt::PlainText);
+                  box.exec();
+              };
 }
 
 int HighScoreWindow::Language() const {
@@ -528,6 +543,22 @@ void HighScoreWindow::StoreEntry() {
     dataFile_.store().ReplaceList(listIndex_, working_);
     NameFields[i]->setText(QStringLiteral(" ") + DecodeName(working_[i].nameBytes()));
     NameFields[i]->show();
+    SaveStoredEntry();
+}
+
+// A result is written to the file as soon as it is stored, so a crash or a power cut
+// later in the run does not lose it. A failure is only reported: the entry stays in the
+// store and the saves at Exit and at the end try again.
+void HighScoreWindow::SaveStoredEntry() {
+    const DataFileResult saved = dataFile_.SaveDataFile(settings_);
+    if (saved.ok) {
+        return;
+    }
+    std::cerr << "Quorelin: " << saved.message << '\n';
+    dialogOpen_ = true;
+    dialogs_.reportSaveError(
+        QString::fromUtf8(kEntryNotSaved).arg(QString::fromStdString(saved.message)));
+    dialogOpen_ = false;
 }
 
 bool HighScoreWindow::AskLeaveWithoutName(bool closeRequest) {
@@ -597,6 +628,9 @@ void HighScoreWindow::hideEvent(QHideEvent* event) {
         return;
     }
     entryPending_ = false;
+    // However the window was left, the next child finds the name box empty.
+    NameBox->clear();
+    NameBox->hide();
     if (showMainWindow_) {
         showMainWindow_();
     }

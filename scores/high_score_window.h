@@ -59,6 +59,8 @@ public:
         std::function<void(const QString& message)> warnScreenChanged;
         // The screen's current height in pixels.
         std::function<int()> currentScreenHeight;
+        // The message box that reports a failed save of a stored entry.
+        std::function<void(const QString& message)> reportSaveError;
     };
 
     HighScoreWindow(Settings& settings, GameState& game, DataFile& dataFile,
@@ -146,6 +148,7 @@ private:
     void FitHeading();
     void FillAndInsert(std::int32_t score, std::int32_t level);
     void StoreEntry();
+    void SaveStoredEntry();
     bool AskLeaveWithoutName(bool closeRequest);
     int Language() const;
 

@@ -1,12 +1,20 @@
 #include "scores/data_file.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
+#include <thread>
 #include <vector>
 
 #include "scores/windows1252.h"
@@ -199,7 +207,8 @@ TEST_F(DataFileTest, FailedWriteKeepsOldFileAndMemoryAndLeavesNoTemporary) {
     list[0].setScore(999);
     file.store().ReplaceList(3, list);
 
-    // A file-size limit makes the write fail the way a full disk does.
+    // A file-size limit fails the temporary file and an in-place rewrite alike, so the
+    // rewrite is not tried: a write cut off there would mix new bytes into the old file.
     rlimit old{};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
     auto* oldHandler = ::signal(SIGXFSZ, SIG_IGN);
@@ -220,6 +229,273 @@ TEST_F(DataFileTest, FailedWriteKeepsOldFileAndMemoryAndLeavesNoTemporary) {
     DataFile again(File());
     ASSERT_TRUE(again.LoadDataFile(settings).ok);
     EXPECT_EQ(again.store().GetList(3)[0].score(), 999);
+}
+
+// --- Saving where a temporary file cannot be used -------------------------------------
+
+struct stat Stat(const fs::path& path) {
+    struct stat st {};
+    EXPECT_EQ(::lstat(path.c_str(), &st), 0) << path;
+    return st;
+}
+
+// Every file in the folder except the data file and its reserve: temporaries left behind.
+std::vector<std::string> Leftovers(const fs::path& dir) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir)) {
+        const std::string name = entry.path().filename().string();
+        if (name != kDataFileName && name != "target") {
+            names.push_back(name);
+        }
+    }
+    return names;
+}
+
+// A data file whose temporary file fails the way a folder or a disk makes it fail, the
+// same for every account, root included.
+class TemporaryFails : public DataFile {
+public:
+    enum class Fault {
+        CannotCreate,  // a folder the player may not write
+        DiskFull,      // no free block: every write fails with ENOSPC
+    };
+    TemporaryFails(fs::path path, Fault fault) : DataFile(std::move(path)), fault_(fault) {}
+
+protected:
+    int CreateTemporary(const fs::path& temp) override {
+        if (fault_ == Fault::CannotCreate) {
+            errno = EACCES;
+            return -1;
+        }
+        temp_ = temp;
+        return ::open("/dev/full", O_WRONLY | O_CLOEXEC);
+    }
+
+public:
+    fs::path temp_;
+
+private:
+    Fault fault_;
+};
+
+TEST_F(DataFileTest, WithoutAUsableTemporaryTheFileIsRewrittenInPlace) {
+    for (const auto fault :
+         {TemporaryFails::Fault::CannotCreate, TemporaryFails::Fault::DiskFull}) {
+        SCOPED_TRACE(fault == TemporaryFails::Fault::CannotCreate ? "no temporary" : "disk full");
+        // Longer than a record, so the cut to 6,816 bytes shows too.
+        WriteBytes(File(), Patterned(7000));
+        const ino_t inode = Stat(File()).st_ino;
+        TemporaryFails file(File(), fault);
+        Settings settings;
+        ASSERT_TRUE(file.LoadDataFile(settings).ok);
+        HighScoreList list = file.store().GetList(20);
+        list[11].setScore(4321);
+        file.store().ReplaceList(20, list);
+        settings.Language = 2;
+
+        const DataFileResult result = file.SaveDataFile(settings);
+        ASSERT_TRUE(result.ok) << result.message;
+        EXPECT_EQ(Stat(File()).st_ino, inode) << "the same file, rewritten in place";
+        DataRecord expected{};
+        const std::vector<std::uint8_t> original = Patterned(kRecordSize);
+        std::copy(original.begin(), original.end(), expected.begin());
+        EncodeRecord(settings, file.store(), expected);
+        const std::vector<std::uint8_t> saved = ReadBytes(File());
+        ASSERT_EQ(saved.size(), kRecordSize);
+        EXPECT_TRUE(std::equal(saved.begin(), saved.end(), expected.begin()));
+        EXPECT_EQ(file.record(), expected) << "the record in memory follows the file";
+        EXPECT_TRUE(Leftovers(dir_).empty());
+    }
+}
+
+// The same through the folder's real permissions. Root may write any folder, so this
+// runs for a developer's account only; the test above covers root.
+TEST_F(DataFileTest, AReadOnlyFolderWithAWritableFileStillSaves) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "root writes into read-only folders";
+    }
+    WriteBytes(File(), Patterned(kRecordSize));
+    DataFile file(File());
+    Settings settings;
+    ASSERT_TRUE(file.LoadDataFile(settings).ok);
+    settings.Language = 3;
+    fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
+    const DataFileResult result = file.SaveDataFile(settings);
+    fs::permissions(dir_, fs::perms::owner_all);
+    ASSERT_TRUE(result.ok) << result.message;
+    EXPECT_EQ(ReadBytes(File())[0], 3);
+}
+
+TEST_F(DataFileTest, ASymlinkedFileIsSavedIntoItsTargetAndStaysALink) {
+    const fs::path targetDir = dir_ / "target";
+    fs::create_directories(targetDir);
+    WriteBytes(targetDir / "scores.bin", Patterned(kRecordSize));
+    fs::create_symlink(fs::path("target") / "scores.bin", File());
+    DataFile file(File());
+    Settings settings;
+    ASSERT_TRUE(file.LoadDataFile(settings).ok);
+    settings.Language = 4;
+    ASSERT_TRUE(file.SaveDataFile(settings).ok);
+    ASSERT_TRUE(fs::is_symlink(File()));
+    EXPECT_EQ(fs::read_symlink(File()), fs::path("target") / "scores.bin");
+    EXPECT_EQ(ReadBytes(targetDir / "scores.bin")[0], 4);
+    EXPECT_TRUE(Leftovers(dir_).empty());
+    EXPECT_EQ(std::distance(fs::directory_iterator(targetDir), fs::directory_iterator()), 1);
+}
+
+TEST_F(DataFileTest, TheSavedFileKeepsTheOldModeAndWherePossibleItsOwner) {
+    const bool root = ::geteuid() == 0;
+    for (const mode_t mode : {0666, 0640, 0604}) {
+        SCOPED_TRACE(mode);
+        WriteBytes(File(), Patterned(kRecordSize));
+        ASSERT_EQ(::chmod(File().c_str(), mode), 0);
+        // Another account's file, as on a class-room folder; only root can hand it over.
+        if (root) {
+            ASSERT_EQ(::chown(File().c_str(), 4321, 4322), 0);
+        }
+        DataFile file(File());
+        Settings settings;
+        ASSERT_TRUE(file.LoadDataFile(settings).ok);
+        settings.Language = 5;
+        ASSERT_TRUE(file.SaveDataFile(settings).ok);
+        const struct stat st = Stat(File());
+        EXPECT_EQ(st.st_mode & 07777, mode);
+        if (root) {
+            EXPECT_EQ(st.st_uid, 4321u);
+            EXPECT_EQ(st.st_gid, 4322u);
+        }
+        EXPECT_EQ(ReadBytes(File())[0], 5);
+    }
+}
+
+TEST_F(DataFileTest, AStaleTemporaryIsRemovedAndALinkPlantedThereIsNotFollowed) {
+    WriteBytes(File(), Patterned(kRecordSize));
+    const fs::path victim = dir_ / "target";
+    WriteBytes(victim, {1, 2, 3});
+    const fs::path temp = dir_ / "Quorelin.dat.tmp";
+    for (const bool link : {false, true}) {
+        SCOPED_TRACE(link ? "link" : "stale file");
+        if (link) {
+            fs::create_symlink(victim, temp);
+        } else {
+            WriteBytes(temp, std::vector<std::uint8_t>(100, 9));
+        }
+        DataFile file(File());
+        Settings settings;
+        ASSERT_TRUE(file.LoadDataFile(settings).ok);
+        settings.Language = link ? 1 : 2;
+        ASSERT_TRUE(file.SaveDataFile(settings).ok);
+        EXPECT_FALSE(fs::exists(fs::symlink_status(temp)));
+        EXPECT_EQ(ReadBytes(File()).size(), kRecordSize);
+        EXPECT_EQ(ReadBytes(File())[0], settings.Language);
+        EXPECT_EQ(ReadBytes(victim), (std::vector<std::uint8_t>{1, 2, 3}));
+    }
+}
+
+// --- A save killed at any moment ------------------------------------------------------
+
+// Save number v of the kill test: fields at the start, in the middle and at the end of
+// the record carry v, so a file written only in part shows.
+void ApplyVersion(std::int32_t v, Settings& settings, HighScoreStore& store) {
+    settings.Language = static_cast<std::uint8_t>(1 + v % 5);
+    HighScoreList first = store.GetList(1);
+    first[0].setScore(static_cast<std::uint16_t>(v));
+    first[0].setLevel(v);
+    store.ReplaceList(1, first);
+    HighScoreList middle = store.GetList(10);
+    middle[5].setLevel(v);
+    store.ReplaceList(10, middle);
+    HighScoreList last = store.GetList(20);
+    char name[21];
+    std::snprintf(name, sizeof name, "v%09d", static_cast<int>(v));
+    last[11].setNameBytes(name);
+    last[11].setLevel(v);
+    store.ReplaceList(20, last);
+}
+
+DataRecord VersionRecord(std::int32_t v) {
+    DataRecord record = DefaultDataRecord();
+    Settings settings;
+    HighScoreStore store;
+    DecodeRecord(record, settings, store);
+    ApplyVersion(v, settings, store);
+    EncodeRecord(settings, store, record);
+    return record;
+}
+
+// Loads the file and saves versions from..., one after the other, until it is killed.
+// Tells the parent through `ready` once the first save is done.
+[[noreturn]] void SaveForever(const fs::path& path, std::int32_t from, int ready) {
+    DataFile file(path);
+    Settings settings;
+    if (!file.LoadDataFile(settings).ok) {
+        ::_exit(2);
+    }
+    for (std::int32_t v = from;; ++v) {
+        ApplyVersion(v, settings, file.store());
+        if (!file.SaveDataFile(settings).ok) {
+            ::_exit(3);
+        }
+        if (v == from) {
+            const char byte = 1;
+            [[maybe_unused]] const ssize_t n = ::write(ready, &byte, 1);
+        }
+    }
+}
+
+TEST_F(DataFileTest, AKilledSaveLeavesOneCompleteVersionAndAtMostOneTemporary) {
+    const DataRecord initial = VersionRecord(0);
+    WriteBytes(File(), std::vector<std::uint8_t>(initial.begin(), initial.end()));
+    std::mt19937 random(20240611);
+    std::int32_t version = 0;
+    int staleSeen = 0;
+    constexpr int kTrials = 150;
+    const auto start = std::chrono::steady_clock::now();
+    for (int trial = 0; trial < kTrials; ++trial) {
+        int ready[2];
+        ASSERT_EQ(::pipe(ready), 0);
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            ::close(ready[0]);
+            SaveForever(File(), version + 1, ready[1]);
+        }
+        ::close(ready[1]);
+        char byte = 0;
+        const bool started = ::read(ready[0], &byte, 1) == 1;
+        ::close(ready[0]);
+        // Anywhere from the first microseconds of a save to a few saves later.
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % 3000));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(started) << "the saving child failed before its first save, status " << status;
+        ASSERT_TRUE(WIFSIGNALED(status)) << "the saving child ended by itself, status " << status;
+
+        const std::vector<std::uint8_t> bytes = ReadBytes(File());
+        ASSERT_EQ(bytes.size(), kRecordSize) << "trial " << trial;
+        DataRecord record{};
+        std::copy(bytes.begin(), bytes.end(), record.begin());
+        Settings settings;
+        HighScoreStore store;
+        DecodeRecord(record, settings, store);
+        const std::int32_t saved = store.GetList(20)[11].level();
+        ASSERT_GT(saved, version) << "trial " << trial << ": the child's first save is kept";
+        ASSERT_EQ(record, VersionRecord(saved)) << "trial " << trial << ": a torn file";
+        version = saved;
+        const std::vector<std::string> leftovers = Leftovers(dir_);
+        ASSERT_LE(leftovers.size(), 1u) << "trial " << trial;
+        staleSeen += leftovers.empty() ? 0 : 1;
+    }
+    const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start);
+    std::printf("%d of %d kills left a temporary file; %d saves; %.2f s\n", staleSeen, kTrials,
+                version, seconds.count());
+    // The next save removes what a killed one left.
+    DataFile file(File());
+    Settings settings;
+    ASSERT_TRUE(file.LoadDataFile(settings).ok);
+    ASSERT_TRUE(file.SaveDataFile(settings).ok);
+    EXPECT_TRUE(Leftovers(dir_).empty());
 }
 
 TEST(HighScoreEntry, NameKeepsAtMostTwentyBytesAndADamagedLengthShowsTwenty) {

@@ -107,6 +107,7 @@ TEST_F(Road, TableLevelGameNameAndExitLeaveTheResultInTheSavedFile) {
     dialogs.askLeaveWithoutName = [](const QString&, bool) { return true; };
     dialogs.warnScreenChanged = [](const QString& m) { ADD_FAILURE() << m.toStdString(); };
     dialogs.currentScreenHeight = [] { return 100000; };
+    dialogs.reportSaveError = [](const QString& m) { ADD_FAILURE() << m.toStdString(); };
     highScores.SetDialogs(dialogs);
     int afterGames = 0;
     PlayWindow play(
@@ -160,6 +161,14 @@ TEST_F(Road, TableLevelGameNameAndExitLeaveTheResultInTheSavedFile) {
     QTest::keyClick(highScores.NameBox, Qt::Key_Return);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !highScores.isVisible(); }));
     EXPECT_TRUE(main.isVisible());
+    {
+        // In the file at once, before any Exit: a crash from here on keeps it.
+        DataFile now(dir_ / kDataFileName);
+        Settings unused;
+        ASSERT_TRUE(now.LoadDataFile(unused).ok);
+        EXPECT_EQ(now.store().GetList(kTable)[static_cast<std::size_t>(rank - 1)].nameBytes(),
+                  "Anne");
+    }
 
     main.BitBtn8->click();
     EXPECT_FALSE(main.isVisible());

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <filesystem>
+#include <vector>
 
 #include "scores/data_file.h"
 #include "shell/main_window.h"
@@ -110,16 +112,64 @@ TEST(MainWindowExit, FailedSaveReportsAndKeepsTheWindowOpen) {
     MainWindow window(settings, game, unwritable);
     QString reported;
     window.SetErrorReporter([&](const QString& message) { reported = message; });
+    window.SetCloseQuestion([](const QString&) {
+        ADD_FAILURE() << "Exit reports; it does not ask";
+        return CloseAnswer::Cancel;
+    });
     window.show();
     window.BitBtn8->click();
     EXPECT_TRUE(window.isVisible());
     EXPECT_TRUE(reported.contains("Quorelin.dat"));
-    // The close box is refused the same way, so nothing is lost silently.
-    reported.clear();
-    window.close();
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_FALSE(reported.isEmpty());
     window.hide();
+}
+
+// Closing by the close box, Alt+F4 or the desktop must never trap the player: a failed
+// save asks, and each answer does what it says.
+TEST(MainWindowClose, AFailedSaveAsksAndEachAnswerDoesWhatItSays) {
+    const auto dir =
+        std::filesystem::temp_directory_path() / ("quorelin-close-" + std::to_string(::getpid()));
+    struct Case {
+        CloseAnswer answer;
+        bool closed, finalSaveWanted, saved;
+    };
+    for (const Case c : {Case{CloseAnswer::Cancel, false, true, false},
+                         Case{CloseAnswer::QuitWithoutSaving, true, false, false},
+                         Case{CloseAnswer::TryAgain, true, true, true}}) {
+        SCOPED_TRACE(static_cast<int>(c.answer));
+        std::filesystem::remove_all(dir);
+        // The folder is missing, so the save fails until "try again" has put it back.
+        const auto file = dir / "missing" / kDataFileName;
+        Settings settings;
+        settings.Language = 3;
+        GameState game;
+        DataFile data(file);
+        MainWindow window(settings, game, data);
+        window.SetErrorReporter([](const QString& m) { ADD_FAILURE() << m.toStdString(); });
+        std::vector<QString> questions;
+        window.SetCloseQuestion([&](const QString& text) {
+            questions.push_back(text);
+            if (c.answer == CloseAnswer::TryAgain) {
+                std::filesystem::create_directories(file.parent_path());
+            }
+            return c.answer;
+        });
+        window.show();
+        EXPECT_EQ(window.close(), c.closed);
+        EXPECT_EQ(window.isVisible(), !c.closed);
+        ASSERT_EQ(questions.size(), 1u) << "asked once; a second attempt that works asks no more";
+        EXPECT_TRUE(questions[0].contains("missing/Quorelin.dat")) << "says why";
+        EXPECT_TRUE(questions[0].contains("lost")) << "says what quitting without saving loses";
+        EXPECT_EQ(window.FinalSaveWanted(), c.finalSaveWanted);
+        EXPECT_EQ(std::filesystem::exists(file), c.saved);
+        if (c.saved) {
+            Settings loaded;
+            DataFile reread(file);
+            ASSERT_TRUE(reread.LoadDataFile(loaded).ok);
+            EXPECT_EQ(loaded.Language, 3);
+        }
+        window.hide();
+    }
+    std::filesystem::remove_all(dir);
 }
 
 TEST(MainWindowExit, SuccessfulSaveWritesTheSettingsAndCloses) {
