@@ -15,10 +15,13 @@
 
 #include "game/language.h"
 #include "game/sound_hooks.h"
+#include "info/info_layout.h"
 #include "shell/level_window.h"
 #include "shell/pictures.h"
 #include "shell/platform.h"
+#include "shell/text_fit.h"
 #include "shell/widget_style.h"
+#include "shell/window_frame.h"
 
 namespace quorelin {
 namespace {
@@ -201,6 +204,29 @@ QAction* MakeMenu(QMenuBar* bar, const char* name) {
     return menu->menuAction();
 }
 
+constexpr const char* kCloseNotSaved =
+    "The high scores and settings could not be saved:\n%1\n\nTry again, quit without "
+    "saving, or cancel to go back to the game. If you quit without saving, the high scores "
+    "entered and the settings changed since the last successful save are lost.";
+
+// The question after a failed save on close; every other way out of the box (Escape, the
+// box's own close, a dialog ended by the program's end) counts as Cancel.
+CloseAnswer AskOnFailedClose(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Quorelin"), text, QMessageBox::NoButton,
+                    parent);
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* again = box.addButton(QStringLiteral("Try again"), QMessageBox::AcceptRole);
+    QPushButton* quit =
+        box.addButton(QStringLiteral("Quit without saving"), QMessageBox::DestructiveRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(again);
+    box.exec();
+    if (box.clickedButton() == again) {
+        return CloseAnswer::TryAgain;
+    }
+    return box.clickedButton() == quit ? CloseAnswer::QuitWithoutSaving : CloseAnswer::Cancel;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(Settings& settings, GameState& game, DataFile& dataFile)
@@ -224,6 +250,7 @@ MainWindow::MainWindow(Settings& settings, GameState& game, DataFile& dataFile)
     reportWarning_ = [this](const QString& title, const QString& text) {
         QMessageBox::warning(this, title, text, QMessageBox::Ok);
     };
+    askCloseQuestion_ = [this](const QString& text) { return AskOnFailedClose(this, text); };
     realScreenHeight_ = [] {
         const QScreen* screen = QGuiApplication::primaryScreen();
         return screen != nullptr ? screen->size().height() : 0;
@@ -434,9 +461,12 @@ void MainWindow::ApplyLanguage() {
 
     BitBtn5->setText(Text(kInfoCaption[i]));
     BitBtn6->setText(Text(settings_.SoundEffects == 1 ? kSoundOnCaption[i] : kSoundOffCaption[i]));
+    FitText(BitBtn6);
     BitBtn17->setText(Text(settings_.MusicOn == 1 ? kMusicOnCaption[i] : kMusicOffCaption[i]));
+    FitText(BitBtn17);
     BitBtn7->setText(Text(kLanguageCaption[i]));
     BitBtn9->setText(Text(kHighScoresCaption[i]));
+    FitText(BitBtn9);
     BitBtn8->setText(Text(kExitCaption[i]));
 
     // Captions spread over the menu bar with leading blanks, except on the lowest screens.
@@ -632,6 +662,7 @@ void MainWindow::SetSoundCaption(const char* frisianOn, const char* frisianOff,
         caption = germanOff;
     }
     BitBtn6->setText(Text(caption));
+    FitText(BitBtn6);
 }
 
 void MainWindow::SoundButtonClick() {
@@ -665,6 +696,7 @@ void MainWindow::SetMusicCaption() {
         caption = "&Muzyk is ût";
     }
     BitBtn17->setText(Text(caption));
+    FitText(BitBtn17);
 }
 
 // The rising figure is made of silent tones, so only its pauses are felt.
@@ -771,28 +803,10 @@ void MainWindow::ShowInfoWindow() {
     if (infoWindow_ == nullptr) {
         return;
     }
-    if (settings_.WindowMode == 1) {
-        infoWindow_->setWindowFlag(Qt::FramelessWindowHint, true);
-        infoWindow_->setWindowState(Qt::WindowMaximized);
-    } else {
-        infoWindow_->setWindowFlag(Qt::FramelessWindowHint, false);
-        infoWindow_->setWindowState(Qt::WindowNoState);
-        switch (settings_.ScreenHeight) {
-            case 480:
-                infoWindow_->move(25, 2);
-                infoWindow_->resize(595, 450);
-                break;
-            case 600:
-                infoWindow_->move(40, 1);
-                infoWindow_->resize(720, 570);
-                break;
-            default:
-                infoWindow_->move(pos());
-                infoWindow_->resize(width() - 3, height() - 3);
-                break;
-        }
-    }
+    PlaceInfoWindow(*infoWindow_, settings_, QRect(pos(), OuterSizeOf(*this)));
     infoWindow_->show();
+    infoWindow_->raise();
+    infoWindow_->activateWindow();
 }
 
 void MainWindow::ExitClick() {
@@ -807,12 +821,21 @@ void MainWindow::ExitClick() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    // Closing by the window's close box keeps the results too: save as Exit does.
-    if (!saved_) {
+    // Closing by the close box, Alt+F4 or the desktop keeps the results too: save as Exit
+    // does. A failure must not trap the player, so they choose how to go on.
+    while (!saved_) {
         const DataFileResult result = dataFile_.SaveDataFile(settings_);
-        if (!result.ok) {
-            std::cerr << "Quorelin: " << result.message << '\n';
-            reportError_(QString::fromStdString(result.message));
+        if (result.ok) {
+            break;
+        }
+        std::cerr << "Quorelin: " << result.message << '\n';
+        const CloseAnswer answer = askCloseQuestion_(
+            QString::fromUtf8(kCloseNotSaved).arg(QString::fromStdString(result.message)));
+        if (answer == CloseAnswer::QuitWithoutSaving) {
+            finalSaveWanted_ = false;
+            break;
+        }
+        if (answer == CloseAnswer::Cancel) {
             event->ignore();
             return;
         }

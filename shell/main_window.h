@@ -1,7 +1,9 @@
 #pragma once
 // The main window: the hub with the table buttons, the command column, the language
 // panel and the menu bar. It is the application's main window, whose closing ends the
-// program. Exit saves the data file first and stays open when that fails.
+// program. Exit saves the data file first and stays open when that fails; any other
+// close saves too and, when that fails, asks whether to try again, quit without saving or
+// stay, so the player is never trapped.
 #include <QAction>
 #include <QFrame>
 #include <QLabel>
@@ -22,6 +24,9 @@ class LevelWindow;
 
 // The three pages of the info window that its menu items open.
 enum class InfoPage { About, GameInstructions, Disclaimer };
+
+// The player's answer when closing the window could not save the data file.
+enum class CloseAnswer { TryAgain, QuitWithoutSaving, Cancel };
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -44,6 +49,13 @@ public:
     void SetErrorReporter(std::function<void(const QString&)> reporter) {
         reportError_ = std::move(reporter);
     }
+    // Replaces the question asked when a close other than Exit cannot save (its text).
+    void SetCloseQuestion(std::function<CloseAnswer(const QString&)> question) {
+        askCloseQuestion_ = std::move(question);
+    }
+    // False once the player chose to quit without saving: the start-up's save after the
+    // message loop must not write what the player chose to drop, nor fail a second time.
+    bool FinalSaveWanted() const { return finalSaveWanted_; }
     // Replaces the "Warning" message box about a changed screen (title, text).
     void SetWarningReporter(std::function<void(const QString&, const QString&)> reporter) {
         reportWarning_ = std::move(reporter);
@@ -176,6 +188,8 @@ private:
     std::function<void(std::uint32_t)> pause_;
     std::function<void(InfoPage)> pressInfoPage_;
     bool saved_ = false;  // set by a successful Exit, so the close does not save again
+    bool finalSaveWanted_ = true;
+    std::function<CloseAnswer(const QString&)> askCloseQuestion_;
 };
 
 // Places the main window and its panels for the screen class and window mode.

@@ -9,10 +9,11 @@
 
 #include "game/language.h"
 #include "game/rounding.h"
+#include "shell/keys.h"
 #include "shell/main_window.h"
 #include "shell/options_texts.h"
 #include "shell/platform.h"
-#include "shell/keys.h"
+#include "shell/text_fit.h"
 #include "shell/widget_style.h"
 #include "shell/window_frame.h"
 
@@ -274,12 +275,15 @@ void OptionsWindow::SilenceClick() {
     main_.Musicoff1->setChecked(silence);
     if (silence) {
         main_.BitBtn6->setText(Text(kMainSoundOff[i]));
+        FitText(main_.BitBtn6);
         SetButton(BitBtn1, kSilentCaption[i], "");
         ShowMessage(Label111, kSilenceNote[i]);
         return;
     }
     main_.BitBtn6->setText(Text(kMainSoundOn[i]));
+    FitText(main_.BitBtn6);
     main_.BitBtn17->setText(Text(kMainMusic[i]));
+    FitText(main_.BitBtn17);
     SetButton(BitBtn1, kSoundAgainCaption[i], kSoundAgainHint[i]);
     Label111->hide();
     beep_();

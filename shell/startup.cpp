@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
@@ -15,12 +17,15 @@
 #include "scores/data_file.h"
 #include "scores/high_score_window.h"
 #include "scores/scores_layout.h"
+#include "shell/instance_lock.h"
 #include "shell/level_window.h"
 #include "shell/main_window.h"
 #include "shell/options_window.h"
+#include "shell/pictures.h"
 #include "shell/platform.h"
 #include "shell/splash_window.h"
 #include "shell/startup_rules.h"
+#include "shell/unattended_end.h"
 #include "shell/window_frame.h"
 
 namespace quorelin {
@@ -41,6 +46,13 @@ void ReportDataFileError(const StartUpHooks& hooks, const std::string& message) 
 int RunQuorelin(int argc, char** argv, const StartUpHooks& hooks) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quorelin");
+    // Every window shows the program icon, the same picture as the splash's and the
+    // installed icon theme's.
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        icon.addPixmap(QPixmap::fromImage(ProgramIcon(size)));
+    }
+    QApplication::setWindowIcon(icon);
     // Only the main window's closing ends the program, not the options window's.
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -57,6 +69,18 @@ int RunQuorelin(int argc, char** argv, const StartUpHooks& hooks) {
         return 1;
     }
     ApplyStartUpSettings(settings);
+    // One copy per data file: a second one changes nothing and ends.
+    const InstanceLock instanceLock(dataFile.path());
+    if (instanceLock.state() == InstanceLock::State::HeldByAnother) {
+        ReportDataFileError(hooks,
+                            "Quorelin is already running in this folder. Use the game that is "
+                            "already open; this copy ends without changing anything.");
+        return 1;
+    }
+    if (instanceLock.state() == InstanceLock::State::Unavailable) {
+        std::cerr << "Quorelin: " << instanceLock.reason() << '\n';
+    }
+    UnattendedEnd unattendedEnd(dataFile, settings, input);
 
     const QSize screen = QGuiApplication::primaryScreen()->size();
     const ScreenClass screenClass = ClassifyScreen(screen.width(), screen.height());
@@ -78,7 +102,7 @@ int RunQuorelin(int argc, char** argv, const StartUpHooks& hooks) {
     PauseMs(1);
 
     // Each window built behind the splash puts the splash back on top.
-    InfoWindow infoWindow;
+    InfoWindow infoWindow(settings);
     splash.raise();
     // The high-score window is built after the play window, which hands its result on.
     HighScoreWindow* afterGameScores = nullptr;
@@ -103,6 +127,12 @@ int RunQuorelin(int argc, char** argv, const StartUpHooks& hooks) {
     mainWindow.SetLevelWindow(&levelWindow);
     mainWindow.SetHighScoreWindow(&highScoreWindow);
     mainWindow.SetInfoWindow(&infoWindow);
+    mainWindow.SetInfoPagePress([&infoWindow](InfoPage page) {
+        infoWindow.PressPage(page == InfoPage::About ? InfoWindow::Page::About
+                             : page == InfoPage::GameInstructions
+                                 ? InfoWindow::Page::GameInstructions
+                                 : InfoWindow::Page::Disclaimer);
+    });
     mainWindow.SetPlayWindow(&playWindow);
     levelWindow.SetMainWindow(&mainWindow);
     levelWindow.SetPlayWindow(&playWindow);
@@ -137,8 +167,14 @@ int RunQuorelin(int argc, char** argv, const StartUpHooks& hooks) {
         QTimer::singleShot(0, &optionsWindow, [&] { hooks.started(program); });
     }
 
-    const int status = QApplication::exec();
+    // A signal that came during the start-up has saved already; no loop to leave then.
+    const int status = unattendedEnd.Ended() ? unattendedEnd.Status() : QApplication::exec();
 
+    // Ended from outside, the file was saved once already; after "quit without saving"
+    // the player chose to drop what a save would write.
+    if (unattendedEnd.Ended() || !mainWindow.FinalSaveWanted()) {
+        return status;
+    }
     if (DataFileResult saved = dataFile.SaveDataFile(settings); !saved.ok) {
         ReportDataFileError(hooks, saved.message);
         return 1;

@@ -35,5 +35,6 @@ int main(int argc, char** argv) {
     bool ok = quorelin::gallery::RenderShell(dir);
     ok &= quorelin::gallery::RenderScores(dir);
     ok &= quorelin::gallery::RenderPlay(dir);
+    ok &= quorelin::gallery::RenderInfo(dir);
     return ok ? 0 : 1;
 }

@@ -12,5 +12,6 @@ bool Save(QWidget& widget, const QString& dir, const QString& name);
 bool RenderShell(const QString& dir);
 bool RenderScores(const QString& dir);
 bool RenderPlay(const QString& dir);
+bool RenderInfo(const QString& dir);
 
 }  // namespace quorelin::gallery

@@ -211,7 +211,7 @@ TEST(MainWindowInfo, TheInfoWindowIsPlacedByScreenClassAndTheMenuPressesItsPage)
     std::vector<InfoPage> pressed;
     f.main->SetInfoPagePress([&](InfoPage page) { pressed.push_back(page); });
     f.main->Disclaimer1->trigger();
-    EXPECT_EQ(QRect(f.info.pos(), f.info.size()), QRect(25, 2, 595, 450));
+    EXPECT_EQ(QRect(f.info.pos(), OuterSizeOf(f.info)), QRect(25, 2, 595, 450));
     EXPECT_EQ(pressed, std::vector<InfoPage>{InfoPage::Disclaimer});
     f.info.hide();
     f.main->BitBtn5->click();
@@ -221,8 +221,8 @@ TEST(MainWindowInfo, TheInfoWindowIsPlacedByScreenClassAndTheMenuPressesItsPage)
 
     ShellFixture tall(768, 2);
     tall.main->ShowInfoWindow();
-    EXPECT_EQ(QRect(tall.info.pos(), tall.info.size()),
-              QRect(tall.main->pos(), tall.main->size() - QSize(3, 3)));
+    EXPECT_EQ(QRect(tall.info.pos(), OuterSizeOf(tall.info)),
+              QRect(tall.main->pos(), OuterSizeOf(*tall.main) - QSize(3, 3)));
     tall.info.hide();
 }
 
