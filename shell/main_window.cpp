@@ -294,7 +294,10 @@ void MainWindow::BuildPanels(QWidget* central) {
     Label5->setFont(bannerFont);
     SetColour(Label5, QPalette::WindowText, QColor(255, 0, 0));
     Label5->move(96, 14);
-    Panel2->setMouseTracking(true);
+    for (QWidget* part : {static_cast<QWidget*>(Panel2), static_cast<QWidget*>(Image5),
+                          static_cast<QWidget*>(Label5)}) {
+        part->setMouseTracking(true);
+    }
 
     Panel3 = MakePanel(central, "Panel3", 241, 377);
     MakePicture(Panel3, "Image1", TablePanelPicture(241, 369), 0, 8);
@@ -568,7 +571,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             }
             break;
         case QEvent::MouseMove:
-            // Moves over the banner's pictures climb to the banner, which counts them.
+            // Moves over the banner's picture and text climb to the banner, which counts
+            // them: those parts track the mouse too, or their moves would not arise.
             if (watched == Panel2 && ++bannerMoves_ >= 4) {
                 Panel2->setProperty("showHint", false);
             }

@@ -188,14 +188,17 @@ TEST(MainWindowCommands, ColourSchemeSwitchesThePlayWindowPictures) {
 TEST(MainWindowCommands, BannerHintGoesQuietAfterFourMovesUntilThePlayWindowShows) {
     ShellFixture f;
     f.main->show();
-    QMouseEvent move(QEvent::MouseMove, QPointF(200, 30), QPointF(200, 30), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
-    for (int i = 0; i < 3; ++i) {
-        QApplication::sendEvent(f.main->Panel2, &move);
+    const auto move = [&](int x) {
+        QMouseEvent event(QEvent::MouseMove, QPointF(x, 30), QPointF(x, 30), Qt::NoButton,
+                          Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(f.main->Panel2, &event);
+    };
+    for (int x : {200, 201, 202}) {
+        move(x);
     }
     EXPECT_EQ(f.main->BannerMoveCount(), 3);
     EXPECT_TRUE(MainWindow::HintShown(f.main->Panel2));
-    QApplication::sendEvent(f.main->Panel2, &move);
+    move(203);
     EXPECT_FALSE(MainWindow::HintShown(f.main->Panel2));
     f.main->hide();
     f.main->show();  // showing the main window only resets the count
@@ -204,6 +207,21 @@ TEST(MainWindowCommands, BannerHintGoesQuietAfterFourMovesUntilThePlayWindowShow
     f.play.show();
     EXPECT_TRUE(MainWindow::HintShown(f.main->Panel2));
     f.play.hide();
+}
+
+TEST(MainWindowCommands, MovesOverTheBannersPictureAndTextCountToo) {
+    ShellFixture f;
+    f.main->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.main.get()));
+    f.main->Label5->show();  // the banner's text, shown on the lowest class
+    for (QLabel* part : {f.main->Image5, f.main->Label5}) {
+        const int before = f.main->BannerMoveCount();
+        for (int x = 10; x <= 40; x += 10) {
+            QTest::mouseMove(part, QPoint(x, 10));
+        }
+        EXPECT_GE(f.main->BannerMoveCount(), before + 3) << part->objectName().toStdString();
+    }
+    EXPECT_FALSE(MainWindow::HintShown(f.main->Panel2));
 }
 
 TEST(MainWindowInfo, TheInfoWindowIsPlacedByScreenClassAndTheMenuPressesItsPage) {
