@@ -16,6 +16,7 @@
 #include "game/language.h"
 #include "game/sound_hooks.h"
 #include "info/info_layout.h"
+#include "info/info_window.h"
 #include "shell/level_window.h"
 #include "shell/pictures.h"
 #include "shell/platform.h"
@@ -846,6 +847,23 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     event->accept();
     QCoreApplication::quit();
+}
+
+void ConnectInfoWindow(MainWindow& main, InfoWindow& info) {
+    main.SetInfoWindow(&info);
+    main.SetInfoPagePress([&info](InfoPage page) {
+        switch (page) {
+            case InfoPage::About:
+                info.PressPage(InfoWindow::Page::About);
+                break;
+            case InfoPage::GameInstructions:
+                info.PressPage(InfoWindow::Page::GameInstructions);
+                break;
+            case InfoPage::Disclaimer:
+                info.PressPage(InfoWindow::Page::Disclaimer);
+                break;
+        }
+    });
 }
 
 }  // namespace quorelin

@@ -20,6 +20,7 @@
 
 namespace quorelin {
 
+class InfoWindow;
 class LevelWindow;
 
 // The three pages of the info window that its menu items open.
@@ -194,5 +195,8 @@ private:
 
 // Places the main window and its panels for the screen class and window mode.
 void LayOutMainWindow(MainWindow& window, const Settings& settings);
+
+// Hands the info window to the main window, whose Info menu items press its pages.
+void ConnectInfoWindow(MainWindow& main, InfoWindow& info);
 
 }  // namespace quorelin

@@ -126,13 +126,7 @@ int RunQuorelin(int argc, char** argv, const StartUpHooks& hooks) {
     // The road of a game: main window, level window, play window, high scores, and back.
     mainWindow.SetLevelWindow(&levelWindow);
     mainWindow.SetHighScoreWindow(&highScoreWindow);
-    mainWindow.SetInfoWindow(&infoWindow);
-    mainWindow.SetInfoPagePress([&infoWindow](InfoPage page) {
-        infoWindow.PressPage(page == InfoPage::About ? InfoWindow::Page::About
-                             : page == InfoPage::GameInstructions
-                                 ? InfoWindow::Page::GameInstructions
-                                 : InfoWindow::Page::Disclaimer);
-    });
+    ConnectInfoWindow(mainWindow, infoWindow);
     mainWindow.SetPlayWindow(&playWindow);
     levelWindow.SetMainWindow(&mainWindow);
     levelWindow.SetPlayWindow(&playWindow);

@@ -45,10 +45,7 @@ bool RenderCase(const QString& dir, const ScreenCase& c, const std::vector<int>&
     main.SetRealScreenHeight([] { return 100000; });
     LayOutMainWindow(main, settings);
     InfoWindow info(settings);
-    main.SetInfoWindow(&info);
-    main.SetInfoPagePress([&info](InfoPage page) {
-        info.PressPage(static_cast<InfoWindow::Page>(static_cast<int>(page)));
-    });
+    ConnectInfoWindow(main, info);
 
     bool ok = true;
     for (const int language : languages) {

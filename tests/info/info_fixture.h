@@ -25,13 +25,7 @@ struct InfoFixture {
         main->SetWarningReporter([](const QString&, const QString&) {});
         main->SetRealScreenHeight([] { return 100000; });
         info = std::make_unique<InfoWindow>(settings);
-        main->SetInfoWindow(info.get());
-        main->SetInfoPagePress([this](InfoPage page) {
-            info->PressPage(page == InfoPage::About ? InfoWindow::Page::About
-                            : page == InfoPage::GameInstructions
-                                ? InfoWindow::Page::GameInstructions
-                                : InfoWindow::Page::Disclaimer);
-        });
+        ConnectInfoWindow(*main, *info);
         LayOutMainWindow(*main, settings);
     }
     ~InfoFixture() {

@@ -153,10 +153,7 @@ TEST_P(TextFit, EveryTextFitsItsControlInEveryLanguage) {
 
         // The info window as the Info menu opens it, on each of its pages.
         InfoWindow info(s);
-        main.SetInfoWindow(&info);
-        main.SetInfoPagePress([&info](InfoPage page) {
-            info.PressPage(static_cast<InfoWindow::Page>(static_cast<int>(page)));
-        });
+        ConnectInfoWindow(main, info);
         for (const InfoPage page :
              {InfoPage::About, InfoPage::GameInstructions, InfoPage::Disclaimer}) {
             main.InfoItemClick(page);

@@ -217,10 +217,7 @@ TEST_P(WindowGeometry, EveryControlLiesInItsWindowAndNoneCoversAnother) {
     // The info window on each of its pages, opened as the Info menu opens it; the
     // pictures stand inside the page panel, clear of the lines.
     InfoWindow info(s);
-    main.SetInfoWindow(&info);
-    main.SetInfoPagePress([&info](InfoPage page) {
-        info.PressPage(static_cast<InfoWindow::Page>(static_cast<int>(page)));
-    });
+    ConnectInfoWindow(main, info);
     for (const InfoPage page :
          {InfoPage::About, InfoPage::GameInstructions, InfoPage::Disclaimer}) {
         main.InfoItemClick(page);
