@@ -18,6 +18,7 @@
 #include "info/info_layout.h"
 #include "info/info_window.h"
 #include "shell/level_window.h"
+#include "shell/menu_keys.h"
 #include "shell/pictures.h"
 #include "shell/platform.h"
 #include "shell/text_fit.h"
@@ -266,6 +267,7 @@ MainWindow::MainWindow(Settings& settings, GameState& game, DataFile& dataFile)
         child->installEventFilter(this);
     }
     ApplyLanguage();
+    GiveButtonsTheirLetters(*this);
 }
 
 void MainWindow::BuildPanels(QWidget* central) {
