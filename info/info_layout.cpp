@@ -90,7 +90,7 @@ QRect PartialInfoWindowRect(const Settings& settings, const QRect& mainOuter) {
 
 void PlaceInfoWindow(QWidget& window, const Settings& settings, const QRect& mainOuter) {
     if (settings.WindowMode == 1) {
-        SetFullScreenFrame(window);
+        SetFullScreenFrame(window, {settings.ScreenWidth, settings.ScreenHeight});
     } else {
         SetFramedOuterGeometry(window, PartialInfoWindowRect(settings, mainOuter));
     }

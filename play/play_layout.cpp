@@ -149,7 +149,7 @@ QRect PartialPlayWindowRect(const Settings& settings, const QSize& mainOuterSize
 
 void PlaceWindowForMode(PlayWindow& window, const Settings& settings) {
     if (settings.WindowMode == 1) {
-        SetFullScreenFrame(window);
+        SetFullScreenFrame(window, {settings.ScreenWidth, settings.ScreenHeight});
         return;
     }
     const QWidget* main = FindMainWindow();

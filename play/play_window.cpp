@@ -121,6 +121,7 @@ PlayWindow::PlayWindow(const Settings& settings, GameState& state, InputRequests
              area.y() + (area.height() - kDesignHeight) / 2);
     }
     CreateControls();
+    MoveOntoStage(*this);
 }
 
 PlayWindow::~PlayWindow() = default;

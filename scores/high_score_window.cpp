@@ -19,6 +19,7 @@
 #include "game/rounding.h"
 #include "scores/scores_layout.h"
 #include "scores/windows1252.h"
+#include "shell/window_frame.h"
 
 namespace quorelin {
 namespace {
@@ -347,6 +348,7 @@ HighScoreWindow::HighScoreWindow(Settings& settings, GameState& game, DataFile& 
     MeasureLabel->hide();
 
     SetDialogs({});
+    MoveOntoStage(*this);
     // Every control in its place for the current settings; the window starts hidden.
     LayOutScoresWindow(*this, settings_);
 }

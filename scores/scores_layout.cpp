@@ -123,7 +123,7 @@ void LayOutScoresWindow(HighScoreWindow& w, const Settings& settings) {
     // 1. Window geometry.
     const ScoresWindowGeometry geometry = ComputeScoresWindowGeometry(settings);
     if (geometry.fullScreen) {
-        SetFullScreenFrame(w);
+        SetFullScreenFrame(w, {settings.ScreenWidth, settings.ScreenHeight});
         w.Image2->setGeometry(0, 0, settings.ScreenWidth, settings.ScreenHeight);
         w.Image2->show();
     } else {

@@ -236,6 +236,7 @@ LevelWindow::LevelWindow(Settings& settings, GameState& game) : settings_(settin
     BuildChooser();
     BuildHowToPlay();
     SetLevelWindowTexts();
+    MoveOntoStage(*this);
 }
 
 void LevelWindow::BuildChooser() {
@@ -385,7 +386,7 @@ void LevelWindow::LayOutLevelWindow() {
     Edit1->setFocus();
     const bool full = settings_.WindowMode == 1;
     if (full) {
-        SetFullScreenFrame(*this);
+        SetFullScreenFrame(*this, {settings_.ScreenWidth, settings_.ScreenHeight});
         BitBtn5->move(settings_.ScreenHeight == 480   ? 602
                       : settings_.ScreenHeight == 768 ? 991
                                                       : 763,
@@ -450,7 +451,9 @@ void LevelWindow::paintEvent(QPaintEvent* event) {
     if (framePending_) {
         framePending_ = false;
         QPainter painter(this);
-        PaintLevelFrame(painter, frame_.left(), frame_.top(), frame_.right(), frame_.bottom(),
+        // The frame surrounds the controls, wherever their stage stands.
+        const QRect frame = frame_.translated(StageCorner(*this));
+        PaintLevelFrame(painter, frame.left(), frame.top(), frame.right(), frame.bottom(),
                         settings_.ColorScheme);
     }
 }

@@ -36,7 +36,7 @@ void LayOutMainWindow(MainWindow& window, const Settings& settings) {
     window.Label5->hide();
 
     if (full) {
-        SetFullScreenFrame(window);
+        SetFullScreenFrame(window, {settings.ScreenWidth, settings.ScreenHeight});
         window.Panel2->show();
         if (height == 480) {
             window.Panel2->resize(window.Panel2->width(), 80);

@@ -245,6 +245,7 @@ MainWindow::MainWindow(Settings& settings, GameState& game, DataFile& dataFile)
     setCentralWidget(central_);
     BuildPanels(central_);
     BuildMenus();
+    MoveOntoStage(*central_);
 
     reportError_ = [this](const QString& message) {
         QMessageBox::critical(this, "Quorelin", message);

@@ -9,6 +9,9 @@
 #include <QTimer>
 #include <algorithm>
 #include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "game/state.h"
 #include "info/info_window.h"
@@ -17,6 +20,7 @@
 #include "scores/data_file.h"
 #include "scores/high_score_window.h"
 #include "scores/scores_layout.h"
+#include "shell/command_line.h"
 #include "shell/instance_lock.h"
 #include "shell/level_window.h"
 #include "shell/main_window.h"
@@ -41,10 +45,69 @@ void ReportDataFileError(const StartUpHooks& hooks, const std::string& message) 
     }
 }
 
+// Qt reads its scale factor once, as the application starts: it is set for that moment
+// only, so that neither a later start in this process nor a program started from this
+// one inherits it.
+class ScaleFactorForStart {
+public:
+    explicit ScaleFactorForStart(double factor)
+        : had_(qEnvironmentVariableIsSet(kName)), old_(qgetenv(kName)) {
+        qputenv(kName, QByteArray::number(factor, 'g', 12));
+    }
+    ~ScaleFactorForStart() {
+        if (had_) {
+            qputenv(kName, old_);
+        } else {
+            qunsetenv(kName);
+        }
+    }
+    ScaleFactorForStart(const ScaleFactorForStart&) = delete;
+    ScaleFactorForStart& operator=(const ScaleFactorForStart&) = delete;
+
+private:
+    static constexpr const char* kName = "QT_SCALE_FACTOR";
+    bool had_;
+    QByteArray old_;
+};
+
+// Starts the application at the scale the program is drawn at: the --scale option's,
+// else the user's own QT_SCALE_FACTOR, else the automatic scale for the screen. The
+// screen is known only once an application runs, so on a large screen the application
+// is started a second time, at its scale; that costs a few milliseconds, and only there.
+void StartApplication(std::optional<QApplication>& app, std::vector<char*>& args, int& argc) {
+    // Qt takes its own options out of the arguments; a second start needs them again.
+    const std::vector<char*> original = args;
+    const int originalCount = argc;
+    const std::optional<double> option =
+        ParseCommandLine(std::vector<std::string>(args.begin() + 1, args.begin() + argc)).scale;
+    if (option) {
+        const ScaleFactorForStart factor(*option);
+        app.emplace(argc, args.data());
+        return;
+    }
+    app.emplace(argc, args.data());
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
+        return;
+    }
+    const QSize screen = QGuiApplication::primaryScreen()->size();
+    const double scale = AutomaticScale(screen.width(), screen.height());
+    if (scale == 1.0) {
+        return;
+    }
+    app.reset();
+    args = original;
+    argc = originalCount;
+    const ScaleFactorForStart factor(scale);
+    app.emplace(argc, args.data());
+}
+
 }  // namespace
 
 int RunQuorelin(int argc, char** argv, const StartUpHooks& hooks) {
-    QApplication app(argc, argv);
+    std::vector<char*> args(argv, argv + argc);
+    args.push_back(nullptr);
+    std::optional<QApplication> app;
+    StartApplication(app, args, argc);
     QApplication::setApplicationName("Quorelin");
     // Every window shows the program icon, the same picture as the splash's and the
     // installed icon theme's.

@@ -1,5 +1,7 @@
 #include "shell/startup_rules.h"
 
+#include <algorithm>
+
 #include "game/rounding.h"
 
 namespace quorelin {
@@ -12,6 +14,11 @@ void ApplyStartUpSettings(Settings& settings) {
     if (settings.WindowMode != 1 && settings.WindowMode != 2) {
         settings.WindowMode = 2;
     }
+}
+
+double AutomaticScale(int width, int height) {
+    const double scale = std::min(width / 1024.0, height / 768.0);
+    return scale >= 1.15 ? scale : 1.0;
 }
 
 ScreenClass ClassifyScreen(int width, int height) {

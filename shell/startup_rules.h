@@ -16,6 +16,11 @@ struct ScreenClass {
 // Rounds each screen dimension down to its class: 640/800/1024 by 480/600/768.
 ScreenClass ClassifyScreen(int width, int height);
 
+// On a screen beyond the largest class the whole program is drawn larger, as large as
+// the 1024 x 768 design fits: min(width / 1024, height / 768). A gain below 1.15 is not
+// worth the softer look, and smaller screens are never shrunk: 1 then, for no scaling.
+double AutomaticScale(int width, int height);
+
 struct Point {
     int x;
     int y;

@@ -3,6 +3,8 @@
 #include <QEvent>
 #include <QVariant>
 #include <QWindow>
+#include <algorithm>
+#include <vector>
 
 namespace quorelin {
 namespace {
@@ -96,7 +98,77 @@ void SetFrameless(QWidget& window, bool frameless) {
     }
 }
 
+constexpr const char* kDesignArea = "quorelinDesignArea";
+
+// The holder's controls stand on the stage; the stage follows the holder's size.
+class Stage : public QWidget {
+public:
+    explicit Stage(QWidget& holder) : QWidget(&holder), holder_(holder) {
+        setObjectName(holder.objectName() + "Stage");
+        holder.installEventFilter(this);
+        Place();
+    }
+
+    void Place() {
+        const QWidget& window = *holder_.window();
+        const QSize design = window.property(kDesignArea).toSize();
+        QPoint corner;
+        if (design.isValid()) {
+            corner = QPoint(std::max(0, (window.width() - design.width()) / 2),
+                            std::max(0, (window.height() - design.height()) / 2));
+        }
+        setGeometry(QRect(corner, holder_.size() - QSize(corner.x(), corner.y())));
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &holder_ && event->type() == QEvent::Resize) {
+            Place();
+        }
+        return false;
+    }
+
+private:
+    QWidget& holder_;
+};
+
+void PlaceStages(QWidget& window) {
+    for (QObject* child : window.findChildren<QObject*>()) {
+        if (auto* stage = dynamic_cast<Stage*>(child)) {
+            stage->Place();
+        }
+    }
+}
+
 }  // namespace
+
+QWidget* MoveOntoStage(QWidget& holder) {
+    std::vector<QWidget*> controls;
+    for (QObject* child : holder.children()) {
+        if (auto* widget = qobject_cast<QWidget*>(child);
+            widget != nullptr && !widget->isWindow()) {
+            controls.push_back(widget);
+        }
+    }
+    auto* stage = new Stage(holder);
+    for (QWidget* control : controls) {
+        // A new parent hides a control; one the window had not hidden itself shows again.
+        const bool hidden = control->testAttribute(Qt::WA_WState_ExplicitShowHide) &&
+                            control->testAttribute(Qt::WA_WState_Hidden);
+        control->setParent(stage);
+        control->setVisible(!hidden);
+    }
+    return stage;
+}
+
+QPoint StageCorner(const QWidget& holder) {
+    for (QObject* child : holder.children()) {
+        if (const auto* stage = dynamic_cast<const Stage*>(child)) {
+            return stage->pos();
+        }
+    }
+    return {};
+}
 
 QMargins FrameMarginsOf(const QWidget& window) {
     if (window.windowFlags().testFlag(Qt::FramelessWindowHint)) {
@@ -106,8 +178,10 @@ QMargins FrameMarginsOf(const QWidget& window) {
     return real.isNull() ? LastFrameSeen() : real;
 }
 
-void SetFullScreenFrame(QWidget& window) {
+void SetFullScreenFrame(QWidget& window, const QSize& design) {
     window.setProperty(kWantedOuter, QVariant());
+    window.setProperty(kDesignArea, design);
+    PlaceStages(window);
     SetFrameless(window, true);
     window.move(0, 0);
     window.setWindowState((window.windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
@@ -115,6 +189,8 @@ void SetFullScreenFrame(QWidget& window) {
 
 void SetFramedOuterGeometry(QWidget& window, const QRect& outer) {
     SetFrameless(window, false);
+    window.setProperty(kDesignArea, QVariant());
+    PlaceStages(window);
     window.setWindowState(window.windowState() &
                           ~(Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
     window.setProperty(kWantedOuter, outer);

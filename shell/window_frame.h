@@ -13,12 +13,21 @@ namespace quorelin {
 // screen, otherwise the last frame seen on any window of the program (none at first).
 QMargins FrameMarginsOf(const QWidget& window);
 
-// Full-screen mode: no frame, maximised, at the screen's top-left corner.
-void SetFullScreenFrame(QWidget& window);
+// Full-screen mode: no frame, maximised, at the screen's top-left corner. `design` is
+// the size the window was laid out for, its screen class's; on a larger screen the
+// window's stage keeps that design area in the middle.
+void SetFullScreenFrame(QWidget& window, const QSize& design);
 
 // Partial-screen mode: a sizeable frame whose outer rectangle is `outer`. A window that
 // is not yet framed when this runs is corrected once its frame is known.
 void SetFramedOuterGeometry(QWidget& window, const QRect& outer);
+
+// Moves the holder's controls onto a stage, a see-through child that fills the holder,
+// except in full screen on a screen larger than the design area, where it starts at the
+// corner that centres the design area on the window. Controls keep their places on it.
+QWidget* MoveOntoStage(QWidget& holder);
+// Where the holder's stage starts: what the holder adds to its controls' places.
+QPoint StageCorner(const QWidget& holder);
 
 // The client size a framed window needs for the outer size, and the reverse.
 QSize ClientSizeFor(const QWidget& window, const QSize& outer);

@@ -75,8 +75,10 @@ std::vector<std::string> Faults(const QWidget& window, const std::string& where)
                              w->property("text").toString().toStdString());
         }
         const QWidget* holder = w->parentWidget();
-        // The main window's client is the window itself, sized by the screen in full screen.
+        // The main window's client and the stages the controls stand on are the window
+        // itself, sized by the screen in full screen.
         if (holder != &window && Name(holder) != "Form1Client" &&
+            !holder->objectName().endsWith("Stage") &&
             !holder->rect().contains(w->geometry())) {
             faults.push_back(where + prefix + Name(w) + " stands out of " + Name(holder));
         }

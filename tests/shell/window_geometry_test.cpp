@@ -99,7 +99,20 @@ std::string Name(const QWidget* w) {
 // A control of the window's design: named, and not the menu bar or the client itself.
 bool IsControl(const QWidget* w) {
     return !w->objectName().isEmpty() && !w->objectName().startsWith("qt_") &&
-           qobject_cast<const QMenuBar*>(w) == nullptr && w->objectName() != "Form1Client";
+           qobject_cast<const QMenuBar*>(w) == nullptr && w->objectName() != "Form1Client" &&
+           !w->objectName().endsWith("Stage");
+}
+
+// Where the window's controls start: the corner of the stage they stand on, which a
+// full-screen window larger than its screen class centres.
+QPoint DesignCorner(const QWidget& window) {
+    for (const QWidget* w : window.findChildren<QWidget*>()) {
+        if (w->objectName().endsWith("Stage")) {
+            return w->mapTo(&window, QPoint(0, 0)) -
+                   w->parentWidget()->mapTo(&window, QPoint(0, 0));
+        }
+    }
+    return {};
 }
 
 // What is wrong with the window's geometry, one line per fault.
@@ -119,8 +132,9 @@ std::vector<std::string> Faults(const QWidget& window, const QRect& client, cons
             controls.push_back(w);
         }
     }
+    const QPoint corner = DesignCorner(window);
     const auto rectOf = [&](const QWidget* w) {
-        return QRect(w->mapTo(&window, QPoint(0, 0)), w->size());
+        return QRect(w->mapTo(&window, QPoint(0, 0)) - corner, w->size());
     };
     for (const QWidget* w : controls) {
         if (!client.contains(rectOf(w))) {
@@ -256,7 +270,7 @@ TEST(WindowFrame, FullScreenDropsTheFrameAndPartialScreenGivesItBackAtItsOuterPl
     QWidget window;
     window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint);
-    SetFullScreenFrame(window);
+    SetFullScreenFrame(window, {1024, 768});
     window.show();
     EXPECT_TRUE(window.windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_TRUE(window.isMaximized());
