@@ -6,11 +6,13 @@
 #include <QPainterPath>
 #include <QPolygonF>
 
+#include "shell/device_image.h"
+
 namespace quorelin {
 namespace {
 
 QImage Transparent(int width, int height) {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    QImage image = DeviceImage(width, height, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     return image;
 }
@@ -167,7 +169,7 @@ QImage JusticeBoxPicture(int width, int height) {
 }
 
 QImage KeysRulePicture(int width, int height) {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    QImage image = DeviceImage(width, height, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::black);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);

@@ -9,6 +9,7 @@
 #include "game/rounding.h"
 #include "game/rules.h"
 #include "play/play_texts.h"
+#include "shell/device_image.h"
 
 namespace quorelin {
 namespace {
@@ -232,8 +233,8 @@ void DrawFieldFrame(QImage& image, int w, int h, const Palette& palette) {
 
 void DrawRaisedBox(QImage& image, int x0, int x1, int y1, const Palette& palette) {
     QPainter p(&image);
-    const int w = image.width();
-    const int h = image.height();
+    const int w = LogicalRect(image).width();
+    const int h = LogicalRect(image).height();
     FillPolygon(p, palette.FaceColour, {{0, h}, {w, h}, {w, 0}, {0, 0}}, true);
     FillPolygon(p, palette.LightEdgeColour,
                 {{x0, 1}, {x0, y1}, {x0 + 1, y1 - 1}, {x0 + 1, 2}, {x1 - 1, 2}, {x1, 1}}, true);

@@ -4,6 +4,7 @@
 
 #include "game/rounding.h"
 #include "play/play_texts.h"
+#include "shell/device_image.h"
 #include "shell/text_fit.h"
 
 namespace quorelin {
@@ -161,7 +162,7 @@ void FieldPainter::DrawPreview(const Block& next) {
     QImage& canvas = c_.Image2->Canvas();
     {
         QPainter p(&canvas);
-        p.fillRect(canvas.rect(), Qt::black);
+        p.fillRect(LogicalRect(canvas), Qt::black);
         PaintThreeTone(p, kPreviewBlock, CellColours(next.colourClass, settings_.ColorScheme));
         PaintNumber(p, PreviewNumberLabel(next.number), QPoint(0, 0), kPreviewNumberClip);
     }

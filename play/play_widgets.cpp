@@ -3,6 +3,7 @@
 #include <QKeySequence>
 #include <QPainter>
 
+#include "shell/device_image.h"
 #include "shell/text_fit.h"
 
 namespace quorelin {
@@ -13,7 +14,7 @@ CanvasImage::CanvasImage(const QSize& canvasSize, QWidget* parent) : QWidget(par
 }
 
 void CanvasImage::ResizeCanvas(const QSize& size) {
-    canvas_ = QImage(size, QImage::Format_RGB32);
+    canvas_ = DeviceImage(size.width(), size.height(), QImage::Format_RGB32);
     canvas_.fill(Qt::black);
     update();
 }

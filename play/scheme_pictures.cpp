@@ -6,6 +6,7 @@
 
 #include "game/rules.h"
 #include "play/field_drawing.h"
+#include "shell/device_image.h"
 
 namespace quorelin {
 namespace {
@@ -32,11 +33,12 @@ void PictureBlock(QPainter& p, const QRect& r, std::int32_t kind, int colorSchem
 }  // namespace
 
 QImage SchemePicture(int colorScheme) {
-    QImage image(kSchemePictureSize, QImage::Format_RGB32);
+    QImage image =
+        DeviceImage(kSchemePictureSize.width(), kSchemePictureSize.height(), QImage::Format_RGB32);
     const Palette palette = PaletteFor(colorScheme);
     const bool shaded = colorScheme == 2;
     QPainter p(&image);
-    const QRect all = image.rect();
+    const QRect all = LogicalRect(image);
     if (shaded) {
         QLinearGradient sky(all.topLeft(), all.bottomLeft());
         sky.setColorAt(0, QColor(40, 40, 150));

@@ -19,6 +19,7 @@
 #include "game/rounding.h"
 #include "scores/scores_layout.h"
 #include "scores/windows1252.h"
+#include "shell/device_image.h"
 #include "shell/window_frame.h"
 
 namespace quorelin {
@@ -150,18 +151,18 @@ int InsertResult(HighScoreList& list, std::int32_t score, std::int32_t level) {
 }
 
 QImage PaintListArea(int colorScheme) {
-    QImage image(kListAreaWidth, kListAreaHeight, QImage::Format_RGB32);
+    QImage image = DeviceImage(kListAreaWidth, kListAreaHeight, QImage::Format_RGB32);
     image.fill(kDarkRed);
     QPainter p(&image);
     const QColor shadow = ShadowColour(colorScheme);
-    DrawBevel(p, image.rect(), kBrightRed, shadow);
+    DrawBevel(p, LogicalRect(image), kBrightRed, shadow);
     DrawBevel(p, QRect(QPoint(13, 15), QPoint(240, 280)), shadow, kBrightRed);
     DrawBevel(p, QRect(QPoint(293, 15), QPoint(520, 280)), shadow, kBrightRed);
     return image;
 }
 
 QImage PaintScoresBanner(int colorScheme, int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image = DeviceImage(width, height, QImage::Format_RGB32);
     image.fill(kDarkRed);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, colorScheme == 2);
@@ -193,10 +194,10 @@ QImage PaintScoresBanner(int colorScheme, int width, int height) {
 }
 
 QImage PaintScoresBackground(int colorScheme, int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image = DeviceImage(width, height, QImage::Format_RGB32);
     image.fill(kDarkRed);
     QPainter p(&image);
-    DrawBevel(p, image.rect(), kBrightRed, ShadowColour(colorScheme));
+    DrawBevel(p, LogicalRect(image), kBrightRed, ShadowColour(colorScheme));
     return image;
 }
 

@@ -9,6 +9,7 @@
 
 #include "game/language.h"
 #include "game/rounding.h"
+#include "shell/device_image.h"
 #include "shell/keys.h"
 #include "shell/main_window.h"
 #include "shell/options_texts.h"
@@ -94,14 +95,14 @@ void DrawBlock(QPainter& p, const QRect& r, int hue, const QString& number) {
 // A few blocks of the table of seven in a dark field: two finished columns, a lone
 // factor, and the product falling onto it.
 QImage OptionsPicture(int width, int height) {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    QImage image = DeviceImage(width, height, QImage::Format_ARGB32_Premultiplied);
     QPainter p(&image);
     QLinearGradient field(0, 0, 0, height);
     field.setColorAt(0, QColor(20, 30, 150));
     field.setColorAt(1, QColor(0, 0, 60));
-    p.fillRect(image.rect(), field);
+    p.fillRect(LogicalRect(image), field);
     p.setPen(QColor(60, 70, 190));
-    p.drawRect(image.rect().adjusted(0, 0, -1, -1));
+    p.drawRect(LogicalRect(image).adjusted(0, 0, -1, -1));
 
     constexpr int kTile = 25;
     const int left = (width - 5 * kTile) / 2;

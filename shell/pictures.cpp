@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <array>
 
+#include "shell/device_image.h"
+
 namespace quorelin {
 namespace {
 
@@ -26,7 +28,7 @@ void DrawTile(QPainter& p, const QRect& r, const QColor& light, const QColor& fa
 }
 
 QImage Blank(int width, int height, const QColor& fill) {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    QImage image = DeviceImage(width, height, QImage::Format_ARGB32_Premultiplied);
     image.fill(fill);
     return image;
 }
@@ -65,7 +67,7 @@ QImage BannerPicture(int width, int height) {
     QImage image = Blank(width, height, QColor(0, 0, 128));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    FillNavyPanel(p, image.rect());
+    FillNavyPanel(p, LogicalRect(image));
     // Products of seven falling into place along the banner, left and right of the name.
     const int tile = std::max(8, height / 3);
     const std::array<int, 4> hues{0, 40, 120, 200};
@@ -92,7 +94,7 @@ QImage BannerPicture(int width, int height) {
 QImage TablePanelPicture(int width, int height) {
     QImage image = Blank(width, height, QColor(0, 0, 128));
     QPainter p(&image);
-    FillNavyPanel(p, image.rect());
+    FillNavyPanel(p, LogicalRect(image));
     // A faint grid of the play field behind the buttons.
     p.setPen(QColor(30, 40, 160));
     for (int x = 12; x < width; x += 24) {
@@ -107,7 +109,7 @@ QImage TablePanelPicture(int width, int height) {
 QImage CommandPanelPicture(int width, int height) {
     QImage image = Blank(width, height, QColor(0, 0, 128));
     QPainter p(&image);
-    FillNavyPanel(p, image.rect());
+    FillNavyPanel(p, LogicalRect(image));
     p.setPen(QColor(0, 0, 40));
     p.drawRect(QRect(2, 2, width - 5, height - 5));
     return image;
@@ -117,13 +119,13 @@ QImage TitleStripPicture(int width, int height) {
     QImage image = Blank(width, height, QColor(0, 0, 128));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    FillNavyPanel(p, image.rect());
+    FillNavyPanel(p, LogicalRect(image));
     QFont font("VAG Rounded Thin");
     font.setBold(true);
     font.setPixelSize(height * 2 / 3);
     p.setFont(font);
     p.setPen(QColor(255, 0, 0));
-    p.drawText(image.rect(), Qt::AlignCenter, "MIRANDOL");
+    p.drawText(LogicalRect(image), Qt::AlignCenter, "MIRANDOL");
     return image;
 }
 

@@ -7,6 +7,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include "shell/device_image.h"
+
 namespace quorelin {
 
 // Sets one colour role of a widget's palette.
@@ -28,7 +30,7 @@ inline QLabel* MakePicture(QWidget* parent, const char* name, const QImage& imag
     auto* label = new QLabel(parent);
     label->setObjectName(name);
     label->setPixmap(QPixmap::fromImage(image));
-    label->setGeometry(left, top, image.width(), image.height());
+    label->setGeometry(QRect(QPoint(left, top), LogicalRect(image).size()));
     return label;
 }
 

@@ -11,6 +11,9 @@
 #include <fstream>
 #include <vector>
 
+#include "game/rules.h"
+#include "play/field_painter.h"
+#include "play/play_window.h"
 #include "scores/data_file.h"
 #include "shell/command_line.h"
 #include "shell/main_window.h"
@@ -182,6 +185,44 @@ TEST_F(LargeScreen, ScaleOneOrTheUsersOwnFactorWins) {
     seen = Run({"--scale=1.25"});  // the option wins over the variable too
     EXPECT_DOUBLE_EQ(seen.ratio, 1.25);
     EXPECT_EQ(seen.scaleVariable, "2");
+}
+
+TEST(Scaling, AFieldCanvasPaintedAtScaleTwoHoldsAPixelForEveryScreenPixel) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_SCALE_FACTOR", "2");
+    int argc = 1;
+    char name[] = "quorelin";
+    char* argv[] = {name, nullptr};
+    QApplication app(argc, argv);
+    qunsetenv("QT_SCALE_FACTOR");
+    Settings settings{.WindowMode = 1, .ScreenHeight = 768, .ScreenWidth = 1024};
+    settings.ColorScheme = 1;
+    GameState state{.GameKind = 1};
+    InputRequests input;
+    PlayWindow window(settings, state, input, [] {});
+    window.FormShow();
+    window.Painter().DrawBlock(Block{48, kMultipleOf3}, 4, 7);
+
+    const QImage& field = window.Image3->Canvas();
+    EXPECT_EQ(field.devicePixelRatio(), 2);
+    ASSERT_EQ(field.size(), window.Image3->size() * 2);
+    const auto at = [&field](int x, int y) { return field.pixel(x, y) & 0xFFFFFF; };
+    // The block of 40 x 28 layout pixels at 123, 174: its edges change colour from one
+    // screen pixel to the next, with no blend, as the gap beside it is black.
+    const int left = 2 * 123, right = 2 * (123 + 39) + 1, middle = 2 * (174 + 14);
+    EXPECT_EQ(at(left - 1, middle), 0x000000u);
+    EXPECT_EQ(at(left, middle), 0xFFFFFFu);   // light edge
+    EXPECT_EQ(at(right, middle), 0x008040u);  // dark edge
+    EXPECT_EQ(at(right + 1, middle), 0x000000u);
+    // The number is drawn at screen resolution: an enlarged picture would repeat every
+    // layout pixel as two equal screen pixels.
+    int split = 0;
+    for (int y = 2 * 174; y < 2 * (174 + 28); ++y) {
+        for (int x = left; x < right; x += 2) {
+            split += at(x, y) != at(x + 1, y) ? 1 : 0;
+        }
+    }
+    EXPECT_GT(split, 20);
 }
 
 }  // namespace
