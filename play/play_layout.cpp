@@ -155,7 +155,9 @@ void PlaceWindowForMode(PlayWindow& window, const Settings& settings) {
     const QWidget* main = FindMainWindow();
     if (main != nullptr && main->isVisible() && main->isMaximized()) {
         // A player who maximised the main window gets the play window maximised too.
-        SetFramedOuterGeometry(window, PartialPlayWindowRect(settings, OuterSizeOf(*main)));
+        SetFramedOuterGeometry(
+            window, PartialPlayWindowRect(settings, OuterSizeOf(*main))
+                        .translated(DesignAreaCorner(settings.ScreenWidth, settings.ScreenHeight)));
         window.setWindowState(window.windowState() | Qt::WindowMaximized);
         return;
     }
@@ -163,7 +165,9 @@ void PlaceWindowForMode(PlayWindow& window, const Settings& settings) {
     const QSize mainOuter = main != nullptr && large ? OuterSizeOf(*main)
                                                      : QSize(Round(settings.ScreenWidth * 0.75),
                                                              Round(settings.ScreenHeight * 0.85));
-    SetFramedOuterGeometry(window, PartialPlayWindowRect(settings, mainOuter));
+    SetFramedOuterGeometry(
+        window, PartialPlayWindowRect(settings, mainOuter)
+                    .translated(DesignAreaCorner(settings.ScreenWidth, settings.ScreenHeight)));
 }
 
 void LayOutPlayWindow(PlayWindow& w, const Settings& settings) {

@@ -128,7 +128,9 @@ void LayOutScoresWindow(HighScoreWindow& w, const Settings& settings) {
         w.Image2->show();
     } else {
         // Outer size and place, frame and caption included.
-        SetFramedOuterGeometry(w, {geometry.left, geometry.top, geometry.width, geometry.height});
+        SetFramedOuterGeometry(
+            w, QRect(geometry.left, geometry.top, geometry.width, geometry.height)
+                   .translated(DesignAreaCorner(settings.ScreenWidth, settings.ScreenHeight)));
         w.Image2->hide();
     }
     ResetDesignState(w, settings);

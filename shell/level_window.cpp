@@ -401,11 +401,12 @@ void LevelWindow::LayOutLevelWindow() {
                 static_cast<int>(RoundHalfEven(settings_.ScreenHeight * (tall ? 0.85 : 0.9)));
             const auto width =
                 static_cast<int>(RoundHalfEven(settings_.ScreenWidth * (tall ? 0.75 : 0.9)));
-            SetFramedOuterGeometry(
-                *this,
-                {static_cast<int>(RoundHalfEven((settings_.ScreenWidth - width) / 2.0)),
-                 static_cast<int>(RoundHalfEven((settings_.ScreenHeight - height) / 2.0)) - 10,
-                 width, height});
+            const QRect outer(
+                static_cast<int>(RoundHalfEven((settings_.ScreenWidth - width) / 2.0)),
+                static_cast<int>(RoundHalfEven((settings_.ScreenHeight - height) / 2.0)) - 10,
+                width, height);
+            SetFramedOuterGeometry(*this, outer.translated(DesignAreaCorner(
+                                              settings_.ScreenWidth, settings_.ScreenHeight)));
         } else if (mainWindow_ != nullptr) {
             SetFramedOuterGeometry(*this, {mainWindow_->pos(), OuterSizeOf(*mainWindow_)});
         }

@@ -53,8 +53,10 @@ void LayOutMainWindow(MainWindow& window, const Settings& settings) {
         const bool tall = height > 600;
         const int h = Round(height * (tall ? 0.85 : 0.9));
         const int w = Round(settings.ScreenWidth * (tall ? 0.75 : 0.9));
-        SetFramedOuterGeometry(window, {Round((settings.ScreenWidth - w) / 2.0),
-                                        Round((height - h) / 2.0) - 10, w, h});
+        SetFramedOuterGeometry(
+            window,
+            QRect(Round((settings.ScreenWidth - w) / 2.0), Round((height - h) / 2.0) - 10, w, h)
+                .translated(DesignAreaCorner(settings.ScreenWidth, settings.ScreenHeight)));
         if (height == 480) {
             window.Panel2->hide();
             window.Label2->hide();

@@ -160,7 +160,8 @@ int RunQuorelin(int argc, char** argv, const StartUpHooks& hooks) {
     splash.SetLanguage(settings.Language);
     const Point splashAt =
         CentreOnScreenClass(settings, SplashWindow::kWidth, SplashWindow::kHeight);
-    splash.move(splashAt.x, splashAt.y);
+    const QPoint corner = DesignAreaCorner(settings.ScreenWidth, settings.ScreenHeight);
+    splash.move(QPoint(splashAt.x, splashAt.y) + corner);
     splash.show();
     PauseMs(1);
 
@@ -198,8 +199,10 @@ int RunQuorelin(int argc, char** argv, const StartUpHooks& hooks) {
     // the frame would reach below the screen it moves up instead.
     const OptionsPlacement placement = PlaceOptionsWindow(settings);
     const int outerHeight = OuterSizeOf(optionsWindow).height();
-    optionsWindow.move(placement.left,
-                       std::max(0, std::min(placement.top, settings.ScreenHeight - outerHeight)));
+    optionsWindow.move(
+        QPoint(placement.left,
+               std::max(0, std::min(placement.top, settings.ScreenHeight - outerHeight))) +
+        corner);
 
     // Whichever way the options window closes, the high-score and play windows are
     // placed for the window mode chosen there.

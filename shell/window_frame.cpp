@@ -1,6 +1,8 @@
 #include "shell/window_frame.h"
 
 #include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QVariant>
 #include <QWindow>
 #include <algorithm>
@@ -159,6 +161,18 @@ QWidget* MoveOntoStage(QWidget& holder) {
         control->setVisible(!hidden);
     }
     return stage;
+}
+
+QPoint DesignAreaCorner(int classWidth, int classHeight) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr || classWidth != 1024 || classHeight != 768) {
+        return {};
+    }
+    const QSize size = screen->size();
+    if (size.width() < classWidth || size.height() < classHeight) {
+        return {};  // not a larger screen: the class's own places
+    }
+    return {(size.width() - classWidth) / 2, (size.height() - classHeight) / 2};
 }
 
 QPoint StageCorner(const QWidget& holder) {

@@ -22,6 +22,11 @@ void SetFullScreenFrame(QWidget& window, const QSize& design);
 // is not yet framed when this runs is corrected once its frame is known.
 void SetFramedOuterGeometry(QWidget& window, const QRect& outer);
 
+// Where the design area of the largest screen class starts on a screen larger than it:
+// windows placed by that class's layout move by this much, so they stand in the middle
+// of the screen. Nothing moves for the smaller classes, which fill their screens.
+QPoint DesignAreaCorner(int classWidth, int classHeight);
+
 // Moves the holder's controls onto a stage, a see-through child that fills the holder,
 // except in full screen on a screen larger than the design area, where it starts at the
 // corner that centres the design area on the window. Controls keep their places on it.

@@ -87,6 +87,7 @@ struct Seen {
     QRect screen, mainWindow;
     int tablePanelHeight = 0;
     QPoint tablePanelAt;
+    QPoint mainWindowAt, optionsWindowAt;  // outer corners
     QByteArray scaleVariable;
 };
 
@@ -124,6 +125,7 @@ protected:
         StartUpHooks hooks;
         hooks.reportError = [](const std::string& m) { ADD_FAILURE() << m; };
         hooks.started = [&](StartedProgram& p) {
+            seen.optionsWindowAt = p.optionsWindow.pos();
             p.optionsWindow.close();
             MainWindow& main = p.mainWindow;
             // The window system maximises the window after it shows.
@@ -135,6 +137,7 @@ protected:
             seen.mainWindow = main.geometry();
             seen.tablePanelHeight = main.Panel3->height();
             seen.tablePanelAt = main.Panel3->mapTo(&main, QPoint(0, 0));
+            seen.mainWindowAt = main.pos();
             seen.scaleVariable = qgetenv("QT_SCALE_FACTOR");
             main.close();
         };
@@ -164,6 +167,16 @@ TEST_F(LargeScreen, TheDesignIsDrawnLargerAndCentredWhileTheLayoutStaysTheClasss
               std::lround(kTablePanelDesignHeight * 1.40625));
     // The factor was the start's own: nothing inherits it.
     EXPECT_TRUE(seen.scaleVariable.isEmpty());
+}
+
+TEST_F(LargeScreen, FramedWindowsStandInTheMiddleOfTheScreenToo) {
+    std::vector<char> bytes(kRecordSize, 0);
+    bytes[1] = 2;  // partial screen
+    std::ofstream(kDataFileName, std::ios::binary).write(bytes.data(), bytes.size());
+    const Seen seen = Run({});
+    // The class's places, moved by the margin beside the 1024 x 768 design area.
+    EXPECT_EQ(seen.mainWindowAt, QPoint(128 + (1365 - 1024) / 2, 48));
+    EXPECT_EQ(seen.optionsWindowAt.x(), 245 + (1365 - 1024) / 2);
 }
 
 TEST_F(LargeScreen, ScaleOneOrTheUsersOwnFactorWins) {
