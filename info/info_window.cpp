@@ -14,6 +14,7 @@
 #include "info/info_texts.h"
 #include "shell/pictures.h"
 #include "shell/widget_style.h"
+#include "shell/window_frame.h"
 
 namespace quorelin {
 namespace {
@@ -170,6 +171,13 @@ QPushButton* InfoWindow::PageButton(Page page) const {
             break;
     }
     return BitBtn3;
+}
+
+void InfoWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // In full screen on a larger screen the page keeps its design size in the middle.
+    const QPoint margin = DesignAreaOffset(*this);
+    layout()->setContentsMargins(margin.x(), margin.y(), margin.x(), margin.y());
 }
 
 void InfoWindow::showEvent(QShowEvent* event) {

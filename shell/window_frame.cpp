@@ -112,13 +112,7 @@ public:
     }
 
     void Place() {
-        const QWidget& window = *holder_.window();
-        const QSize design = window.property(kDesignArea).toSize();
-        QPoint corner;
-        if (design.isValid()) {
-            corner = QPoint(std::max(0, (window.width() - design.width()) / 2),
-                            std::max(0, (window.height() - design.height()) / 2));
-        }
+        const QPoint corner = DesignAreaOffset(*holder_.window());
         setGeometry(QRect(corner, holder_.size() - QSize(corner.x(), corner.y())));
     }
 
@@ -161,6 +155,15 @@ QWidget* MoveOntoStage(QWidget& holder) {
         control->setVisible(!hidden);
     }
     return stage;
+}
+
+QPoint DesignAreaOffset(const QWidget& window) {
+    const QSize design = window.property(kDesignArea).toSize();
+    if (!design.isValid()) {
+        return {};
+    }
+    return {std::max(0, (window.width() - design.width()) / 2),
+            std::max(0, (window.height() - design.height()) / 2)};
 }
 
 QPoint DesignAreaCorner(int classWidth, int classHeight) {

@@ -27,6 +27,10 @@ void SetFramedOuterGeometry(QWidget& window, const QRect& outer);
 // of the screen. Nothing moves for the smaller classes, which fill their screens.
 QPoint DesignAreaCorner(int classWidth, int classHeight);
 
+// How far a full-screen window's design area stands from its corner: half of what the
+// window has beyond the size it was laid out for; none in partial screen.
+QPoint DesignAreaOffset(const QWidget& window);
+
 // Moves the holder's controls onto a stage, a see-through child that fills the holder,
 // except in full screen on a screen larger than the design area, where it starts at the
 // corner that centres the design area on the window. Controls keep their places on it.

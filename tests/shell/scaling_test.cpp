@@ -4,7 +4,9 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QLayout>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTest>
 #include <cmath>
 #include <filesystem>
@@ -12,6 +14,7 @@
 #include <vector>
 
 #include "game/rules.h"
+#include "info/info_window.h"
 #include "play/field_painter.h"
 #include "play/play_window.h"
 #include "scores/data_file.h"
@@ -88,6 +91,7 @@ struct Seen {
     int tablePanelHeight = 0;
     QPoint tablePanelAt;
     QPoint mainWindowAt, optionsWindowAt;  // outer corners
+    QPoint infoPageAt;
     QByteArray scaleVariable;
 };
 
@@ -138,6 +142,14 @@ protected:
             seen.tablePanelHeight = main.Panel3->height();
             seen.tablePanelAt = main.Panel3->mapTo(&main, QPoint(0, 0));
             seen.mainWindowAt = main.pos();
+            if (p.settings.WindowMode == 1) {
+                main.BitBtn5->click();  // the info window
+                QWidget& info = p.infoWindow;
+                EXPECT_TRUE(QTest::qWaitFor([&] { return info.size() == main.size(); }));
+                info.layout()->activate();
+                seen.infoPageAt = static_cast<InfoWindow&>(info).ScrollBox()->pos();
+                info.hide();
+            }
             seen.scaleVariable = qgetenv("QT_SCALE_FACTOR");
             main.close();
         };
@@ -163,6 +175,7 @@ TEST_F(LargeScreen, TheDesignIsDrawnLargerAndCentredWhileTheLayoutStaysTheClasss
     EXPECT_EQ(seen.screen.size(), QSize(1365, 768));
     EXPECT_EQ(seen.mainWindow, seen.screen);
     EXPECT_EQ(seen.tablePanelAt.x(), kTablePanelDesignPlace.x() + (1365 - 1024) / 2);
+    EXPECT_EQ(seen.infoPageAt, QPoint((1365 - 1024) / 2, 0));
     EXPECT_EQ(std::lround(seen.tablePanelHeight * seen.ratio),
               std::lround(kTablePanelDesignHeight * 1.40625));
     // The factor was the start's own: nothing inherits it.
