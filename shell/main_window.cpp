@@ -229,6 +229,13 @@ CloseAnswer AskOnFailedClose(QWidget* parent, const QString& text) {
     return box.clickedButton() == quit ? CloseAnswer::QuitWithoutSaving : CloseAnswer::Cancel;
 }
 
+// Empty room at the start of the menu bar; the bar sizes it by its size hint.
+class MenuIndent : public QWidget {
+public:
+    using QWidget::QWidget;
+    QSize sizeHint() const override { return minimumSize(); }
+};
+
 }  // namespace
 
 MainWindow::MainWindow(Settings& settings, GameState& game, DataFile& dataFile)
@@ -579,6 +586,21 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             // them: those parts track the mouse too, or their moves would not arise.
             if (watched == Panel2 && ++bannerMoves_ >= 4) {
                 Panel2->setProperty("showHint", false);
+            }
+            break;
+        case QEvent::Resize:
+            // The menu titles spread over the design area with the rest of the window.
+            if (watched == this) {
+                const int margin = DesignAreaOffset(*this).x();
+                if (menuIndent_ == nullptr && margin > 0) {
+                    menuIndent_ = new MenuIndent(menuBar());
+                }
+                if (menuIndent_ != nullptr) {
+                    // Set again, so the bar lays its titles out for the new width.
+                    menuIndent_->setFixedSize(margin, 1);
+                    menuIndent_->setVisible(margin > 0);
+                    menuBar()->setCornerWidget(menuIndent_, Qt::TopLeftCorner);
+                }
             }
             break;
         case QEvent::MouseButtonPress:

@@ -180,6 +180,8 @@ private:
     std::array<QPushButton*, 20> tableButtons_{};
     std::array<QAction*, 20> gameItems_{};
     QWidget* central_ = nullptr;
+    // Room before the menu titles, so they start where the design area does.
+    QWidget* menuIndent_ = nullptr;
     int bannerMoves_ = 0;
     std::mt19937 random_;
     std::function<void(const QString&)> reportError_;

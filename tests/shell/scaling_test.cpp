@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QLayout>
+#include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTest>
@@ -92,6 +93,7 @@ struct Seen {
     QPoint tablePanelAt;
     QPoint mainWindowAt, optionsWindowAt;  // outer corners
     QPoint infoPageAt;
+    int firstTitleX = 0;
     QByteArray scaleVariable;
 };
 
@@ -142,6 +144,7 @@ protected:
             seen.tablePanelHeight = main.Panel3->height();
             seen.tablePanelAt = main.Panel3->mapTo(&main, QPoint(0, 0));
             seen.mainWindowAt = main.pos();
+            seen.firstTitleX = main.menuBar()->actionGeometry(main.Game1).x();
             if (p.settings.WindowMode == 1) {
                 main.BitBtn5->click();  // the info window
                 QWidget& info = p.infoWindow;
@@ -176,6 +179,9 @@ TEST_F(LargeScreen, TheDesignIsDrawnLargerAndCentredWhileTheLayoutStaysTheClasss
     EXPECT_EQ(seen.mainWindow, seen.screen);
     EXPECT_EQ(seen.tablePanelAt.x(), kTablePanelDesignPlace.x() + (1365 - 1024) / 2);
     EXPECT_EQ(seen.infoPageAt, QPoint((1365 - 1024) / 2, 0));
+    // The menu titles start where the design area does, not at the screen's edge.
+    EXPECT_GE(seen.firstTitleX, (1365 - 1024) / 2);
+    EXPECT_LT(seen.firstTitleX, (1365 - 1024) / 2 + 12);
     EXPECT_EQ(std::lround(seen.tablePanelHeight * seen.ratio),
               std::lround(kTablePanelDesignHeight * 1.40625));
     // The factor was the start's own: nothing inherits it.
