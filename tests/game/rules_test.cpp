@@ -268,14 +268,14 @@ TEST_F(RulesTest, RunawayProductsStayBombs) {
 // --- Landing ---------------------------------------------------------------------
 
 // Each landing rule works on the field the step before left: the held-up penalty first,
-// then bomb, correct and wrong column.
+// then bomb, correct and wrong column. Quick drops are checked through the loop, which
+// passes the row the drop began in.
 TEST(LandingTest, LandingRulesApplyInOrder) {
     struct Case {
         const char* name;
         int heldUp;           // HeldUp before the landing
         std::string before;   // rows 15..19 of column 5, as Game::Column shows them
         std::int32_t number;  // lands in the lowest empty cell of column 5
-        int dropStart;
         std::string log;
         std::string after;  // rows 15..20
         int raised;
@@ -283,25 +283,20 @@ TEST(LandingTest, LandingRulesApplyInOrder) {
         int score;
         int heldUpAfter;
     };
-    constexpr int kNo = kNoQuickDrop;
     const std::vector<Case> cases{
-        {"on the floor", 0, ". . . . .", 4, kNo, "", ". . . . 4 #", 0, 0, 0, 0},
-        {"on its factor, clearing the cell above", 0, ". . 1 . 4", 12, kNo, "Correct 5,18:9",
+        {"on the floor", 0, ". . . . .", 4, "", ". . . . 4 #", 0, 0, 0, 0},
+        {"on its factor, clearing the cell above", 0, ". . 1 . 4", 12, "Correct 5,18:9",
          ". . . =12 =4 #", 0, 1, 1, 0},
-        {"quick drop over four rows", 0, ". . . . 4", 12, 14, "Correct 5,18:9", ". . . =12 =4 #", 0,
-         1, 2, 0},
-        {"quick drop over three rows", 0, ". . . . 4", 12, 15, "Correct 5,18:9", ". . . =12 =4 #",
-         0, 1, 1, 0},
-        {"wrong", 0, ". . . . 4", 7, kNo, "Wrong 5,18:0; FloorRaised", ". . . 4 # #", 1, 0, 0, 0},
-        {"bomb on its factor", 0, ". . . . 333", 999, kNo, "Bomb 5,18:0; FloorRaised",
-         ". . . 333 # #", 1, 0, 0, 0},
-        {"held up: rises first, neither scored nor removed", 1, ". . . . 4", 12, kNo,
+        {"wrong", 0, ". . . . 4", 7, "Wrong 5,18:0; FloorRaised", ". . . 4 # #", 1, 0, 0, 0},
+        {"bomb on its factor", 0, ". . . . 333", 999, "Bomb 5,18:0; FloorRaised", ". . . 333 # #",
+         1, 0, 0, 0},
+        {"held up: rises first, neither scored nor removed", 1, ". . . . 4", 12,
          "HeldUp 5,18:6; FloorRaised", ". . 12 4 # #", 1, 0, 0, 0},
-        {"held up too far from the fixed cells", 1, ". . . 5 2", 7, kNo,
-         "Wrong 5,17:0; FloorRaised", ". . 5 2 # #", 1, 0, 0, 1},
-        {"held-up bomb clears the cell below it", 1, ". . . . 4", 1000, kNo,
+        {"held up too far from the fixed cells", 1, ". . . 5 2", 7, "Wrong 5,17:0; FloorRaised",
+         ". . 5 2 # #", 1, 0, 0, 1},
+        {"held-up bomb clears the cell below it", 1, ". . . . 4", 1000,
          "HeldUp 5,18:5; FloorRaised; Bomb 5,18:0; FloorRaised", ". 1000 . # # #", 2, 0, 0, 0},
-        {"after a bomb's rise a block on a number block is wrong", 0, ". . . 7 4", 999, kNo,
+        {"after a bomb's rise a block on a number block is wrong", 0, ". . . 7 4", 999,
          "Bomb 5,17:0; FloorRaised; Wrong 5,17:0; FloorRaised", ". . 4 # # #", 2, 0, 0, 0},
     };
     for (const Case& c : cases) {
@@ -312,7 +307,7 @@ TEST(LandingTest, LandingRulesApplyInOrder) {
         while (g.at(5, row).kind != kEmpty) {
             --row;
         }
-        g.rules.LandBlock(5, row, Block{c.number, ColourClass(c.number)}, c.dropStart);
+        g.rules.LandBlock(5, row, Block{c.number, ColourClass(c.number)}, kNoQuickDrop);
         EXPECT_EQ(g.events.log, c.log) << c.name;
         EXPECT_EQ(g.Column(), c.after) << c.name;
         EXPECT_TRUE(g.RowIs(20 - c.raised, kFloor)) << c.name;

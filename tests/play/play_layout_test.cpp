@@ -37,103 +37,33 @@ struct PlayCase {
 };
 
 const PlayCase kCases[] = {
-    {640,
-     480,
-     2,
-     {10, 0, 621, 453},
-     {162, 10, 270, 403},
-     {0, 3, 270, 399},
-     {150, 2, 292, 422},
-     {487, 372},
-     {42, 370},
-     {195, 30},
-     {1, 1},
-     13,
-     {12, 221}},
-    {640,
-     480,
-     1,
-     {},
-     {182, 30, 270, 403},
-     {0, 3, 270, 399},
-     {170, 22, 292, 422},
-     {505, 377},
-     {62, 375},
-     {215, 45},
-     {622, 4},
-     13,
-     {32, 228}},
-    {800,
-     600,
-     2,
-     {32, 0, 736, 572},
-     {191, 12, 342, 517},
-     {0, 3, 342, 513},
-     {179, 4, 364, 536},
-     {600, 499},
-     {57, 497},
-     {555, 128},
-     {1, 1},
-     22,
-     {27, 279}},
-    {800,
-     600,
-     1,
-     {},
-     {211, 20, 369, 555},
-     {0, 3, 369, 551},
-     {199, 12, 394, 574},
-     {640, 522},
-     {82, 520},
-     {592, 148},
-     {782, 3},
-     23,
-     {52, 301}},
-    {1024,
-     768,
-     1,
-     {},
-     {323, 104, 369, 555},
-     {0, 3, 369, 551},
-     {311, 96, 391, 574},
-     {752, 606},
-     {194, 604},
-     {707, 232},
-     {1003, 7},
-     23,
-     {164, 385}},
-    {1024,
-     768,
-     2,
-     {128, 48, 768, 653},
-     {211, 30, 369, 555},
-     {0, 3, 369, 551},
-     {199, 22, 391, 574},
-     {640, 532},
-     {82, 530},
-     {592, 158},
-     {1008, 0},
-     23,
-     {52, 311}},
+    {640, 480, 2, QRect(10, 0, 621, 453), QRect(162, 10, 270, 403), QRect(0, 3, 270, 399),
+     QRect(150, 2, 292, 422), QPoint(487, 372), QPoint(42, 370), QPoint(195, 30), QPoint(1, 1), 13,
+     QPoint(12, 221)},
+    {640, 480, 1, QRect(), QRect(182, 30, 270, 403), QRect(0, 3, 270, 399),
+     QRect(170, 22, 292, 422), QPoint(505, 377), QPoint(62, 375), QPoint(215, 45), QPoint(622, 4),
+     13, QPoint(32, 228)},
+    {800, 600, 2, QRect(32, 0, 736, 572), QRect(191, 12, 342, 517), QRect(0, 3, 342, 513),
+     QRect(179, 4, 364, 536), QPoint(600, 499), QPoint(57, 497), QPoint(555, 128), QPoint(1, 1), 22,
+     QPoint(27, 279)},
+    {800, 600, 1, QRect(), QRect(211, 20, 369, 555), QRect(0, 3, 369, 551),
+     QRect(199, 12, 394, 574), QPoint(640, 522), QPoint(82, 520), QPoint(592, 148), QPoint(782, 3),
+     23, QPoint(52, 301)},
+    {1024, 768, 1, QRect(), QRect(323, 104, 369, 555), QRect(0, 3, 369, 551),
+     QRect(311, 96, 391, 574), QPoint(752, 606), QPoint(194, 604), QPoint(707, 232),
+     QPoint(1003, 7), 23, QPoint(164, 385)},
+    {1024, 768, 2, QRect(128, 48, 768, 653), QRect(211, 30, 369, 555), QRect(0, 3, 369, 551),
+     QRect(199, 22, 391, 574), QPoint(640, 532), QPoint(82, 530), QPoint(592, 158), QPoint(1008, 0),
+     23, QPoint(52, 311)},
     // A mixed class: decisions by the height, widths and centring by the width.
-    {1024,
-     600,
-     2,
-     {41, 0, 942, 572},
-     {191, 12, 342, 517},
-     {0, 3, 342, 513},
-     {179, 4, 364, 536},
-     {600, 499},
-     {57, 497},
-     {555, 128},
-     {1, 1},
-     22,
-     {27, 279}},
+    {1024, 600, 2, QRect(41, 0, 942, 572), QRect(191, 12, 342, 517), QRect(0, 3, 342, 513),
+     QRect(179, 4, 364, 536), QPoint(600, 499), QPoint(57, 497), QPoint(555, 128), QPoint(1, 1), 22,
+     QPoint(27, 279)},
 };
 
 class PlayLayout : public ::testing::TestWithParam<PlayCase> {};
 
-TEST_P(PlayLayout, PlacesTheWindowAndItsControlsForTheClassAndMode) {
+TEST_P(PlayLayout, PlacesTheWindowAndItsControlsForTheClassAndModeAndTheShowKeepsThem) {
     const PlayCase& c = GetParam();
     Settings settings = ClassAndMode(c.width, c.height, c.mode);
     GameState state;
@@ -168,32 +98,23 @@ TEST_P(PlayLayout, PlacesTheWindowAndItsControlsForTheClassAndMode) {
     EXPECT_EQ(w.Label19->pos(), c.image20 + QPoint(52, 97));
     EXPECT_TRUE(w.Image20->isVisibleTo(&w));
     EXPECT_FALSE(w.Image1->isVisibleTo(&w));
+
+    // The show keeps the window and the field as laid out.
+    const QRect laidOut = OuterRect(w);
+    const QRect fieldRect = w.Image3->geometry();
+    w.FormShow();
+    EXPECT_EQ(OuterRect(w), laidOut);
+    EXPECT_EQ(w.Image3->geometry(), fieldRect);
+    EXPECT_EQ(w.Image3->Canvas().size(), fieldRect.size());
+    // The empty image below the title shows the window's ground.
+    const QPoint belowTitle = w.Image1oud->geometry().bottomLeft() + QPoint(6, -1);
+    EXPECT_EQ(w.grab().toImage().pixelColor(belowTitle), PaletteFor(2).FaceColour);
+    // The whole canvas is cleared, so no trace of a larger field stays.
+    EXPECT_EQ(w.Image3->Canvas().pixelColor(fieldRect.width() - 1, fieldRect.height() - 1),
+              QColor(Qt::black));
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryClassAndMode, PlayLayout, ::testing::ValuesIn(kCases));
-
-TEST(PlayLayoutShow, TheShowSizesTheWindowAndFieldAsTheLayoutDid) {
-    for (const PlayCase& c : kCases) {
-        SCOPED_TRACE(testing::Message() << c.width << "x" << c.height << " mode " << c.mode);
-        Settings settings = ClassAndMode(c.width, c.height, c.mode);
-        GameState state;
-        InputRequests input;
-        PlayWindow w(settings, state, input, [] {});
-        LayOutPlayWindow(w, settings);
-        const QRect laidOut = OuterRect(w);
-        const QRect field = w.Image3->geometry();
-        w.FormShow();
-        EXPECT_EQ(OuterRect(w), laidOut);
-        EXPECT_EQ(w.Image3->geometry(), field);
-        EXPECT_EQ(w.Image3->Canvas().size(), field.size());
-        // The empty image below the title shows the window's ground.
-        const QPoint belowTitle = w.Image1oud->geometry().bottomLeft() + QPoint(6, -1);
-        EXPECT_EQ(w.grab().toImage().pixelColor(belowTitle), PaletteFor(2).FaceColour);
-        // The whole canvas is cleared, so no trace of a larger field stays.
-        EXPECT_EQ(w.Image3->Canvas().pixelColor(field.width() - 1, field.height() - 1),
-                  QColor(Qt::black));
-    }
-}
 
 TEST(PlayLayoutShow, ASwitchOfModeLaysTheWindowOutAgain) {
     Settings settings = ClassAndMode(800, 600, 1);

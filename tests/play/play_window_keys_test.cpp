@@ -222,13 +222,5 @@ TEST_F(PlayWindowHandlers, NoControlTakesTheKeysFromTheWindow) {
     }
 }
 
-TEST_F(PlayWindowHandlers, PartialScreenSizesFollowTheScreenClass) {
-    EXPECT_EQ(Make(1, 480, 640, 2).size(), QSize(621, 453));
-    EXPECT_EQ(window->pos().x(), 10);
-    EXPECT_EQ(Make(1, 600, 800, 2).size(), QSize(736, 572));
-    EXPECT_EQ(Make(1, 768, 1024, 2).size(), QSize(768, 653));
-    EXPECT_EQ(Make(1, 480, 640, 2).Image3->size(), QSize(270, 399));
-}
-
 }  // namespace
 }  // namespace quorelin

@@ -156,17 +156,11 @@ TEST(LevelCancel, CancelEscapeTheXButtonAndAnotherWindowHandBackToTheMainWindow)
     }
 }
 
-TEST(LevelTexts, TableSeventeenInDutch) {
-    ShellFixture f(600, 2, 3);
-    Open(f, 17);
-    EXPECT_EQ(f.level->Label8->text(), "Tafel van 17");
-    EXPECT_EQ(f.level->Label11->text(), "x 17 = ");
-}
-
 TEST(LevelTexts, LongTextsShrinkIntoTheirPlaces) {
     ShellFixture f(600, 2, 5);
     Open(f, 20);
     EXPECT_EQ(f.level->Label8->text(), "Multiplizieren mit 20");
+    EXPECT_EQ(f.level->Label11->text(), "x 20 = ");
     EXPECT_LT(f.level->Label8->width(), f.level->Panel3->width() - 2);
     EXPECT_LT(f.level->Label8->height(), f.level->Panel3->height() - 2);
     EXPECT_EQ(f.level->Label11->y() + f.level->Label11->height(), 180);

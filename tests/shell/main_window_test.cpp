@@ -1,5 +1,5 @@
-// The main window: texts by language and screen, the sound, music, language, colour,
-// high-score and info commands, and where the window and its panels stand.
+// The main window: texts by language and screen, the sound, music, language, colour and
+// high-score commands, the banner's hint, and where the window and its panels stand.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -222,26 +222,6 @@ TEST(MainWindowCommands, MovesOverTheBannersPictureAndTextCountToo) {
         EXPECT_GE(f.main->BannerMoveCount(), before + 3) << part->objectName().toStdString();
     }
     EXPECT_FALSE(MainWindow::HintShown(f.main->Panel2));
-}
-
-TEST(MainWindowInfo, TheInfoWindowIsPlacedByScreenClassAndTheMenuPressesItsPage) {
-    ShellFixture f(480, 2);
-    std::vector<InfoPage> pressed;
-    f.main->SetInfoPagePress([&](InfoPage page) { pressed.push_back(page); });
-    f.main->Disclaimer1->trigger();
-    EXPECT_EQ(QRect(f.info.pos(), OuterSizeOf(f.info)), QRect(25, 2, 595, 450));
-    EXPECT_EQ(pressed, std::vector<InfoPage>{InfoPage::Disclaimer});
-    f.info.hide();
-    f.main->BitBtn5->click();
-    EXPECT_TRUE(f.info.isVisible());
-    EXPECT_EQ(pressed.size(), 1u);  // the button shows the window only
-    f.info.hide();
-
-    ShellFixture tall(768, 2);
-    tall.main->ShowInfoWindow();
-    EXPECT_EQ(QRect(tall.info.pos(), OuterSizeOf(tall.info)),
-              QRect(tall.main->pos(), OuterSizeOf(*tall.main) - QSize(3, 3)));
-    tall.info.hide();
 }
 
 TEST(MainWindowLayout, WindowAndPanelsStandWhereTheScreenClassPutsThem) {

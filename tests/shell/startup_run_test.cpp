@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <vector>
 
 #include "scores/data_file.h"
@@ -38,6 +39,19 @@ protected:
         char name[] = "quorelin";
         char* argv[] = {name, nullptr};
         return RunQuorelin(1, argv, hooks);
+    }
+    // Runs the program with the body at its start; the body must end it, and nothing may
+    // be reported on the way.
+    void RunToEnd(const std::function<void(StartedProgram&)>& body) {
+        bool started = false;
+        StartUpHooks hooks;
+        hooks.reportError = [](const std::string& m) { ADD_FAILURE() << m; };
+        hooks.started = [&](StartedProgram& p) {
+            started = true;
+            body(p);
+        };
+        EXPECT_EQ(Run(hooks), 0);
+        EXPECT_TRUE(started);
     }
     static void WriteFile(std::size_t size, std::uint8_t fill) {
         std::vector<char> bytes(size, static_cast<char>(fill));
@@ -73,11 +87,7 @@ TEST_F(StartUpRun, StartsWithCheckedSettingsAndSavesWhenTheMainWindowCloses) {
         f.seekp(50);
         f.put(42);  // a reserved byte
     }
-    bool started = false;
-    StartUpHooks hooks;
-    hooks.reportError = [](const std::string& m) { ADD_FAILURE() << m; };
-    hooks.started = [&](StartedProgram& p) {
-        started = true;
+    RunToEnd([](StartedProgram& p) {
         EXPECT_EQ(p.settings.Language, 1);
         EXPECT_EQ(p.settings.WindowMode, 2);
         EXPECT_EQ(p.settings.ColorScheme, 2);
@@ -90,9 +100,7 @@ TEST_F(StartUpRun, StartsWithCheckedSettingsAndSavesWhenTheMainWindowCloses) {
         EXPECT_EQ(QApplication::applicationName(), "Quorelin");
         p.optionsWindow.close();
         p.mainWindow.close();
-    };
-    EXPECT_EQ(Run(hooks), 0);
-    EXPECT_TRUE(started);
+    });
     std::ifstream in(kDataFileName, std::ios::binary);
     std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     ASSERT_EQ(bytes.size(), kRecordSize);
@@ -106,11 +114,7 @@ TEST_F(StartUpRun, StartsWithCheckedSettingsAndSavesWhenTheMainWindowCloses) {
 
 TEST_F(StartUpRun, TheMainWindowOpensTheWindowsBuiltAfterIt) {
     WriteFile(kRecordSize, 0);
-    bool started = false;
-    StartUpHooks hooks;
-    hooks.reportError = [](const std::string& m) { ADD_FAILURE() << m; };
-    hooks.started = [&](StartedProgram& p) {
-        started = true;
+    RunToEnd([](StartedProgram& p) {
         p.optionsWindow.close();
         p.mainWindow.BitBtn7->click();
         p.mainWindow.BitBtn13->click();  // Frisian
@@ -128,20 +132,14 @@ TEST_F(StartUpRun, TheMainWindowOpensTheWindowsBuiltAfterIt) {
         EXPECT_TRUE(p.infoWindow.isVisible());
         p.infoWindow.hide();
         p.mainWindow.BitBtn8->click();
-    };
-    EXPECT_EQ(Run(hooks), 0);
-    EXPECT_TRUE(started);
+    });
     std::ifstream in(kDataFileName, std::ios::binary);
     EXPECT_EQ(in.get(), 4);  // the language chosen on the way is saved
 }
 
 TEST_F(StartUpRun, ClosingTheOptionsWindowPlacesTheWindowsForTheChosenMode) {
     WriteFile(kRecordSize, 0);  // partial screen
-    bool started = false;
-    StartUpHooks hooks;
-    hooks.reportError = [](const std::string& m) { ADD_FAILURE() << m; };
-    hooks.started = [&](StartedProgram& p) {
-        started = true;
+    RunToEnd([](StartedProgram& p) {
         auto* smallExit = p.playWindow.findChild<QWidget*>("BitBtn4");
         ASSERT_NE(smallExit, nullptr);
         EXPECT_FALSE(smallExit->isVisibleTo(&p.playWindow));          // laid out at start-up
@@ -155,9 +153,7 @@ TEST_F(StartUpRun, ClosingTheOptionsWindowPlacesTheWindowsForTheChosenMode) {
         EXPECT_TRUE(p.playWindow.isMaximized());
         EXPECT_TRUE(p.highScoreWindow.windowFlags().testFlag(Qt::FramelessWindowHint));
         p.mainWindow.close();
-    };
-    EXPECT_EQ(Run(hooks), 0);
-    EXPECT_TRUE(started);
+    });
     std::ifstream in(kDataFileName, std::ios::binary);
     in.get();
     EXPECT_EQ(in.get(), 1);  // the mode chosen is saved

@@ -33,7 +33,6 @@ TimeOfDay SimHost::Now() {
 
 void SimHost::SleepMs(unsigned ms) {
     ++counters_.sleeps;
-    counters_.sleptMs += ms;
     counters_.pumpsInARow = 0;
     Advance(static_cast<std::int64_t>(ms) + sleepOverrun_);
 }
@@ -41,7 +40,6 @@ void SimHost::SleepMs(unsigned ms) {
 void SimHost::Pump() {
     ++counters_.pumps;
     ++counters_.pumpsInARow;
-    Advance(pumpCost_);
     while (!script_.empty() && script_.begin()->first <= elapsed_) {
         auto action = std::move(script_.begin()->second);
         script_.erase(script_.begin());
@@ -81,7 +79,6 @@ int SimHost::RandomInt(int lo, int hi) {
 }
 
 void SimHost::SeedFromClock() {
-    ++counters_.seeds;
     random_.seed(seed_ ^ static_cast<std::uint32_t>(clock_));
 }
 
@@ -92,10 +89,6 @@ void SimHost::SetClock(int hour, int minute, int second, int millisecond) {
 
 void SimHost::JumpClock(std::int64_t deltaMs) {
     clock_ = (((clock_ + deltaMs) % kMsPerDay) + kMsPerDay) % kMsPerDay;
-}
-
-std::int64_t SimHost::ClockMs() const {
-    return clock_;
 }
 
 void SimHost::At(std::int64_t elapsedMs, std::function<void()> action) {

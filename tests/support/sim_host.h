@@ -44,13 +44,9 @@ public:
     void SetClock(int hour, int minute, int second, int millisecond = 0);
     // Moves the time of day by deltaMs (negative: backwards), wrapping over midnight.
     void JumpClock(std::int64_t deltaMs);
-    // Milliseconds since midnight the clock shows.
-    std::int64_t ClockMs() const;
     // Virtual time since the host was made; only ever grows.
     std::int64_t ElapsedMs() const { return elapsed_; }
 
-    void SetPumpCostMs(unsigned ms) { pumpCost_ = ms; }
-    void SetIdleWaitMs(unsigned ms) { idleCost_ = ms; }
     // Every sleep takes this much longer than asked, like a busy machine.
     void SetSleepOverrunMs(unsigned ms) { sleepOverrun_ = ms; }
     // The game may run this long in virtual time before VirtualTimeLimit is thrown;
@@ -79,10 +75,8 @@ public:
     struct Counters {
         std::int64_t nowCalls = 0;
         std::int64_t sleeps = 0;
-        std::int64_t sleptMs = 0;
         std::int64_t pumps = 0;
         std::int64_t idleWaits = 0;
-        std::int64_t seeds = 0;
         // Pumps since the last sleep or idle wait.
         std::int64_t pumpsInARow = 0;
         // The most clock reads in a row with no virtual time passing between them: a
@@ -96,8 +90,7 @@ private:
 
     std::int64_t elapsed_ = 0;
     std::int64_t clock_ = 0;  // ms since midnight, 0 <= clock_ < kMsPerDay
-    unsigned pumpCost_ = 0;
-    unsigned idleCost_ = 1;
+    unsigned idleCost_ = 1;   // an idle wait lets a millisecond pass
     unsigned sleepOverrun_ = 0;
     std::int64_t limit_ = 0;
     std::int64_t readsWithoutTime_ = 0;
