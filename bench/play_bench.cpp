@@ -15,10 +15,10 @@
 #include <vector>
 
 #include "game/loop.h"
+#include "kit/platform.h"
 #include "play/play_layout.h"
 #include "play/play_window.h"
 #include "play/qt_game_host.h"
-#include "shell/platform.h"
 
 namespace quorelin {
 namespace {
@@ -157,16 +157,14 @@ int main(int argc, char** argv) {
         ++games;
         window->show();
     };
-    window = std::make_unique<PlayWindow>(
-        settings, state, input,
-        [&] {
-            if (timeUp) {
-                QTimer::singleShot(0, &app, &QCoreApplication::quit);
-            } else {
-                QTimer::singleShot(0, &app, startGame);
-            }
-        },
-        &host);
+    window = std::make_unique<PlayWindow>(settings, state, input, &host);
+    QObject::connect(window.get(), &PlayWindow::gameEnded, [&] {
+        if (timeUp) {
+            QTimer::singleShot(0, &app, &QCoreApplication::quit);
+        } else {
+            QTimer::singleShot(0, &app, startGame);
+        }
+    });
     LayOutPlayWindow(*window, settings);
     window->SetViewObserver(&timer);
     // The game-over screen waits for a key; leave it at once to play on.

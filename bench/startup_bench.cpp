@@ -3,9 +3,10 @@
 #include <chrono>
 #include <iostream>
 
-#include "shell/main_window.h"
-#include "shell/options_window.h"
-#include "shell/startup.h"
+#include "menus/main_window.h"
+#include "menus/options_window.h"
+#include "startup/program_windows.h"
+#include "startup/startup.h"
 
 int main(int argc, char** argv) {
     const auto begin = std::chrono::steady_clock::now();
@@ -16,8 +17,8 @@ int main(int argc, char** argv) {
                 .count();
         std::cout << "startup_ms " << ms << " slow_machine " << int(program.settings.SlowMachine)
                   << '\n';
-        program.optionsWindow.close();
-        program.mainWindow.close();
+        program.windows.options.close();
+        program.windows.main.close();
     };
     return quorelin::RunQuorelin(argc, argv, hooks);
 }

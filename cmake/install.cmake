@@ -5,7 +5,7 @@
 include(GNUInstallDirs)
 
 # The release is written once, in the program's source.
-file(STRINGS ${PROJECT_SOURCE_DIR}/shell/command_line.h version_line REGEX "kVersion = ")
+file(STRINGS ${PROJECT_SOURCE_DIR}/startup/command_line.h version_line REGEX "kVersion = ")
 string(REGEX MATCH "[0-9]+-[0-9]+" QUORELIN_VERSION "${version_line}")
 set(APPSTREAM_ID org.quorelin.quorelin)
 set(dist ${PROJECT_BINARY_DIR}/dist)
@@ -36,7 +36,7 @@ add_custom_command(OUTPUT ${dist}/quorelin.6.gz
 
 # The icon in the theme's sizes, drawn at build time by the same painter as the splash.
 add_executable(make_icons ${PROJECT_SOURCE_DIR}/tools/make_icons.cpp)
-target_link_libraries(make_icons PRIVATE quorelin_platform)
+target_link_libraries(make_icons PRIVATE quorelin_kit)
 quorelin_strict(make_icons)
 set(icon_sizes 16 32 48 64 128 256)
 set(icon_files)

@@ -5,7 +5,7 @@
 #include <QScrollArea>
 
 #include "info/info_window.h"
-#include "shell/window_frame.h"
+#include "kit/window_frame.h"
 
 namespace quorelin {
 namespace {

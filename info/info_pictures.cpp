@@ -6,7 +6,7 @@
 #include <QPainterPath>
 #include <QPolygonF>
 
-#include "shell/device_image.h"
+#include "kit/device_image.h"
 
 namespace quorelin {
 namespace {

@@ -12,9 +12,9 @@
 #include "info/info_layout.h"
 #include "info/info_pictures.h"
 #include "info/info_texts.h"
-#include "shell/pictures.h"
-#include "shell/widget_style.h"
-#include "shell/window_frame.h"
+#include "kit/pictures.h"
+#include "kit/widget_style.h"
+#include "kit/window_frame.h"
 
 namespace quorelin {
 namespace {
@@ -199,6 +199,13 @@ void InfoWindow::FormShow() {
     scroll_->verticalScrollBar()->setValue(0);
     scroll_->horizontalScrollBar()->setValue(0);
     PressPage(Page::About);
+}
+
+void InfoWindow::Open(const QRect& mainOuter) {
+    PlaceInfoWindow(*this, settings_, mainOuter);
+    show();
+    raise();
+    activateWindow();
 }
 
 void InfoWindow::PressPage(Page page) {

@@ -30,6 +30,9 @@ public:
     // Shows a page: its own picture, its button focused and black, all 31 lines and the
     // footer in the current language, and on Game Instructions the keys panel.
     void ShowPage(Page page);
+    // Takes its frame, size and place for the class and mode (in partial screen at the
+    // main window's outer rectangle `mainOuter`) and comes to the front, shown.
+    void Open(const QRect& mainOuter);
     // Presses a page's button, as an Info menu item of the main window does.
     void PressPage(Page page);
 

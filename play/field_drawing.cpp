@@ -8,8 +8,8 @@
 
 #include "game/rounding.h"
 #include "game/rules.h"
+#include "kit/device_image.h"
 #include "play/play_texts.h"
-#include "shell/device_image.h"
 
 namespace quorelin {
 namespace {

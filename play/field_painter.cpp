@@ -3,9 +3,9 @@
 #include <QPainter>
 
 #include "game/rounding.h"
+#include "kit/device_image.h"
+#include "kit/text_fit.h"
 #include "play/play_texts.h"
-#include "shell/device_image.h"
-#include "shell/text_fit.h"
 
 namespace quorelin {
 namespace {

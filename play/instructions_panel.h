@@ -79,6 +79,8 @@ public:
     // Fills the texts for the current language and the given table, fits the fonts,
     // and shows the panel.
     void ShowFor(double tableNumber);
+    // Shows the example column of the current ColorScheme.
+    void ShowSchemePicture();
 
     QLabel* Label1;  // heading, own font
     QLabel* Label2;  // controls text, two lines
@@ -105,7 +107,6 @@ public:
     QPushButton* BitBtn5;  // "X": closes the panel
 
 private:
-    void ShowSchemePicture();
     void FitPanelFont();
     void FitHeadingFont();
     void SizeLabelsToText();

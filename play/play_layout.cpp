@@ -1,15 +1,14 @@
 #include "play/play_layout.h"
 
-#include <QApplication>
 #include <QFont>
 #include <array>
 
 #include "game/rounding.h"
+#include "kit/widget_style.h"
+#include "kit/window_frame.h"
 #include "play/field_drawing.h"
 #include "play/instructions_panel.h"
 #include "play/play_window.h"
-#include "shell/widget_style.h"
-#include "shell/window_frame.h"
 
 namespace quorelin {
 namespace {
@@ -109,15 +108,6 @@ void SetLabelFont(QWidget* label, const LabelFont& size) {
     label->setFont(font);
 }
 
-const QWidget* FindMainWindow() {
-    for (const QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == QLatin1String("Form1")) {
-            return widget;
-        }
-    }
-    return nullptr;
-}
-
 }  // namespace
 
 PlayLayoutCase PlayLayoutCaseFor(const Settings& settings) {
@@ -152,19 +142,20 @@ void PlaceWindowForMode(PlayWindow& window, const Settings& settings) {
         SetFullScreenFrame(window, {settings.ScreenWidth, settings.ScreenHeight});
         return;
     }
-    const QWidget* main = FindMainWindow();
-    if (main != nullptr && main->isVisible() && main->isMaximized()) {
+    const WindowPlace main = window.MainWindowPlace();
+    if (main.visible && main.maximised) {
         // A player who maximised the main window gets the play window maximised too.
         SetFramedOuterGeometry(
-            window, PartialPlayWindowRect(settings, OuterSizeOf(*main))
+            window, PartialPlayWindowRect(settings, main.outer.size())
                         .translated(DesignAreaCorner(settings.ScreenWidth, settings.ScreenHeight)));
         window.setWindowState(window.windowState() | Qt::WindowMaximized);
         return;
     }
     const bool large = settings.ScreenHeight >= 768;
-    const QSize mainOuter = main != nullptr && large ? OuterSizeOf(*main)
-                                                     : QSize(Round(settings.ScreenWidth * 0.75),
-                                                             Round(settings.ScreenHeight * 0.85));
+    const QSize mainOuter =
+        !main.outer.isEmpty() && large
+            ? main.outer.size()
+            : QSize(Round(settings.ScreenWidth * 0.75), Round(settings.ScreenHeight * 0.85));
     SetFramedOuterGeometry(
         window, PartialPlayWindowRect(settings, mainOuter)
                     .translated(DesignAreaCorner(settings.ScreenWidth, settings.ScreenHeight)));
@@ -172,20 +163,15 @@ void PlaceWindowForMode(PlayWindow& window, const Settings& settings) {
 
 void LayOutPlayWindow(PlayWindow& w, const Settings& settings) {
     const PlayLayoutCase layout = PlayLayoutCaseFor(settings);
-    const bool sophisticated = settings.ColorScheme == 2;
     const bool full = settings.WindowMode == 1;
 
-    // 1. The instructions' example column by scheme.
-    w.Panel4->Image8->setVisible(!sophisticated);
-    w.Panel4->Image11->setVisible(sophisticated);
-
-    // 2. Window geometry; the instructions panel stands out on the lowest class; the
+    // 1. Window geometry; the instructions panel stands out on the lowest class; the
     // small exit button serves where the window has no close box of its own.
     PlaceWindowForMode(w, settings);
     w.Panel4->setFrameShadow(settings.ScreenHeight < 600 ? QFrame::Raised : QFrame::Sunken);
     w.BitBtn4->setVisible(full);
 
-    // 3. The controls.
+    // 2. The controls.
     Put(w.Panel2, kPanel2, layout);
     Put(w.Image3, kImage3, layout);
     w.Image3->ResizeCanvas(w.Image3->size());
@@ -215,7 +201,7 @@ void LayOutPlayWindow(PlayWindow& w, const Settings& settings) {
     SetLabelFont(w.label1011, kLabel1011Font[static_cast<std::size_t>(layout)]);
     SetLabelFont(w.label1010, kLabel1010Font[static_cast<std::size_t>(layout)]);
 
-    // 4. The scheme picture centred in the gap between the value box and the exit box,
+    // 3. The scheme picture centred in the gap between the value box and the exit box,
     // right edges aligned with the value box; the table label over it.
     const QRect values = w.Image7->geometry();
     const int picLeft = values.left() + values.width() - w.Image20->width();
@@ -227,10 +213,8 @@ void LayOutPlayWindow(PlayWindow& w, const Settings& settings) {
     QFont tableFont = w.Label19->font();
     tableFont.setPointSize(15);
     w.Label19->setFont(tableFont);
-    SetBackground(w.Panel3, PaletteFor(settings.ColorScheme).FaceColour);
     w.Image1->move(picLeft, picTop);
-    w.Image1->setVisible(!sophisticated);
-    w.Image20->setVisible(sophisticated);
+    w.ApplyColorScheme();
 }
 
 }  // namespace quorelin

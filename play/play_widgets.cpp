@@ -3,8 +3,8 @@
 #include <QKeySequence>
 #include <QPainter>
 
-#include "shell/device_image.h"
-#include "shell/text_fit.h"
+#include "kit/device_image.h"
+#include "kit/text_fit.h"
 
 namespace quorelin {
 

@@ -12,6 +12,8 @@
 
 #include "game/loop.h"
 #include "game/rounding.h"
+#include "kit/keys.h"
+#include "kit/window_frame.h"
 #include "play/instructions_panel.h"
 #include "play/observed_view.h"
 #include "play/play_layout.h"
@@ -19,8 +21,6 @@
 #include "play/presenting_host.h"
 #include "play/qt_game_host.h"
 #include "play/scheme_pictures.h"
-#include "shell/keys.h"
-#include "shell/window_frame.h"
 
 namespace quorelin {
 namespace {
@@ -94,11 +94,10 @@ QSize FrameArea(const Settings& s) {
 }  // namespace
 
 PlayWindow::PlayWindow(const Settings& settings, GameState& state, InputRequests& input,
-                       std::function<void()> afterGame, GameHost* host)
+                       GameHost* host)
     : settings_(settings),
       state_(state),
       input_(input),
-      afterGame_(std::move(afterGame)),
       ownHost_(host != nullptr ? nullptr : std::make_unique<QtGameHost>()),
       host_(host != nullptr ? *host : *ownHost_),
       painter_(settings, controls_) {
@@ -244,6 +243,7 @@ void PlayWindow::setVisible(bool visible) {
     }
     QWidget::setVisible(visible);
     if (showing) {
+        emit shown();
         // The game starts from the message loop once the window is on screen; pumping
         // inside the game never delivers this again.
         QTimer::singleShot(0, this, [this] { PlayOnIdle(); });
@@ -269,9 +269,8 @@ void PlayWindow::FormShow() {
     ground.setColor(QPalette::Window, palette.FaceColour);
     setPalette(ground);
     DrawSideBoxes();
-    const bool sophisticated = settings_.ColorScheme == 2;
-    Image1->setVisible(!sophisticated);
-    Image20->setVisible(sophisticated);
+    Image1->setVisible(settings_.ColorScheme != 2);
+    Image20->setVisible(settings_.ColorScheme == 2);
 
     SetCaptions();
 
@@ -332,6 +331,14 @@ void PlayWindow::DrawSideBoxes() {
     }
 }
 
+void PlayWindow::ApplyColorScheme() {
+    const bool sophisticated = settings_.ColorScheme == 2;
+    Panel4->ShowSchemePicture();
+    Image1->setVisible(!sophisticated);
+    Image20->setVisible(sophisticated);
+    SetBackground(Panel3, PaletteFor(settings_.ColorScheme).FaceColour);
+}
+
 void PlayWindow::PlayOnIdle() {
     if (!isVisible() || gameRunning_) {
         return;
@@ -355,8 +362,8 @@ void PlayWindow::hideEvent(QHideEvent* event) {
 
 void PlayWindow::FormHide() {
     state_.AfterGame = 1;
-    if (state_.GameKind >= 1 && state_.GameKind <= 4 && afterGame_) {
-        afterGame_();
+    if (state_.GameKind >= 1 && state_.GameKind <= 4) {
+        emit gameEnded();
     }
 }
 

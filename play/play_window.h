@@ -3,7 +3,7 @@
 // and starts the game loop from the message loop; the loop paints through the window's
 // FieldPainter and pumps messages, and the window's key, mouse and button handlers only
 // set the request flags the loop polls. When the game returns the window hides itself
-// and hands over to the after-game callback (the high-score window).
+// and emits gameEnded(), after which the high-score window takes the result.
 #include <QFrame>
 #include <QLabel>
 #include <QWidget>
@@ -12,6 +12,7 @@
 
 #include "game/host.h"
 #include "game/state.h"
+#include "kit/window_frame.h"
 #include "play/field_painter.h"
 #include "play/play_widgets.h"
 
@@ -24,10 +25,9 @@ class QtGameHost;
 class PlayWindow : public QWidget {
     Q_OBJECT
 public:
-    // afterGame runs when the window has been hidden after a game. host: the clock, pump
-    // and random source the game runs on; null means the real ones.
+    // host: the clock, pump and random source the game runs on; null means the real ones.
     PlayWindow(const Settings& settings, GameState& state, InputRequests& input,
-               std::function<void()> afterGame, GameHost* host = nullptr);
+               GameHost* host = nullptr);
     ~PlayWindow() override;
 
     // The design's client size.
@@ -72,6 +72,14 @@ public:
     // True while the game loop runs inside the window.
     bool GameRunning() const { return gameRunning_; }
 
+    // Shows the scheme pictures and the title's ground of the current ColorScheme.
+    void ApplyColorScheme();
+    // Where the main window stands: in partial-screen mode this window takes its size
+    // from it, and opens maximised where the player maximised it.
+    void SetMainWindowPlace(std::function<WindowPlace()> place) { mainPlace_ = std::move(place); }
+    // The main window's place; nothing visible when none was given.
+    WindowPlace MainWindowPlace() const { return mainPlace_ ? mainPlace_() : WindowPlace{}; }
+
     // The window's handlers, named as in its design.
     void FormShow();
     void FormHide();
@@ -95,6 +103,12 @@ public:
     void DrawSideBoxes();
 
     void setVisible(bool visible) override;
+
+signals:
+    // The window has been shown for a game.
+    void shown();
+    // The window has hidden after a game: the result waits in GameState.
+    void gameEnded();
 
 protected:
     bool event(QEvent* event) override;
@@ -128,7 +142,7 @@ private:
     const Settings& settings_;
     GameState& state_;
     InputRequests& input_;
-    std::function<void()> afterGame_;
+    std::function<WindowPlace()> mainPlace_;
     std::unique_ptr<QtGameHost> ownHost_;
     GameHost& host_;
     PlayControls controls_;

@@ -4,7 +4,7 @@
 #include <QThread>
 #include <chrono>
 
-#include "shell/platform.h"
+#include "kit/platform.h"
 
 namespace quorelin {
 

@@ -5,8 +5,8 @@
 #include <QPainter>
 
 #include "game/rules.h"
+#include "kit/device_image.h"
 #include "play/field_drawing.h"
-#include "shell/device_image.h"
 
 namespace quorelin {
 namespace {

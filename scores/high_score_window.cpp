@@ -17,10 +17,10 @@
 
 #include "game/language.h"
 #include "game/rounding.h"
+#include "kit/device_image.h"
+#include "kit/window_frame.h"
 #include "scores/scores_layout.h"
-#include "scores/windows1252.h"
-#include "shell/device_image.h"
-#include "shell/window_frame.h"
+#include "store/windows1252.h"
 
 namespace quorelin {
 namespace {
@@ -201,12 +201,8 @@ QImage PaintScoresBackground(int colorScheme, int width, int height) {
     return image;
 }
 
-HighScoreWindow::HighScoreWindow(Settings& settings, GameState& game, DataFile& dataFile,
-                                 std::function<void()> showMainWindow)
-    : settings_(settings),
-      game_(game),
-      dataFile_(dataFile),
-      showMainWindow_(std::move(showMainWindow)) {
+HighScoreWindow::HighScoreWindow(Settings& settings, GameState& game, DataFile& dataFile)
+    : settings_(settings), game_(game), dataFile_(dataFile) {
     setObjectName("FormHS");
     setWindowTitle(Text(kWindowTitle, 1));
     QPalette palette = this->palette();
@@ -393,6 +389,12 @@ int HighScoreWindow::Language() const {
 
 void HighScoreWindow::ShowBrowse() {
     game_.AfterGame = 0;
+    // Only the system menu among the border icons: no minimise or maximise box.
+    Qt::WindowFlags flags = windowFlags();
+    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+             Qt::WindowCloseButtonHint;
+    flags &= ~(Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
+    setWindowFlags(flags);
     show();
 }
 
@@ -634,9 +636,7 @@ void HighScoreWindow::hideEvent(QHideEvent* event) {
     // However the window was left, the next child finds the name box empty.
     NameBox->clear();
     NameBox->hide();
-    if (showMainWindow_) {
-        showMainWindow_();
-    }
+    emit hidden();
 }
 
 void HighScoreWindow::keyPressEvent(QKeyEvent* event) {

@@ -9,7 +9,7 @@
 //    1..4): leave the game's total in GameState::LevelScore, the level reached in
 //    GameState::StartLevel and the table in GameState::TableNumber, call ShowAfterGame().
 //  A plain show() follows GameState::AfterGame. Hiding the window, for whatever reason,
-//  calls the show-main-window callback given to the constructor.
+//  emits hidden(), after which the main window shows again.
 #include <QFont>
 #include <QImage>
 #include <QLabel>
@@ -21,7 +21,7 @@
 #include <functional>
 
 #include "game/state.h"
-#include "scores/data_file.h"
+#include "store/data_file.h"
 
 namespace quorelin {
 
@@ -63,12 +63,12 @@ public:
         std::function<void(const QString& message)> reportSaveError;
     };
 
-    HighScoreWindow(Settings& settings, GameState& game, DataFile& dataFile,
-                    std::function<void()> showMainWindow);
+    HighScoreWindow(Settings& settings, GameState& game, DataFile& dataFile);
 
     void SetDialogs(Dialogs dialogs);
 
-    // Sets AfterGame to 0 and shows the list of GameState::TableNumber.
+    // Sets AfterGame to 0 and shows the list of GameState::TableNumber, with only the
+    // close box among the window's border icons.
     void ShowBrowse();
     // Sets AfterGame to 1 and shows the table's list with LevelScore and StartLevel
     // offered to it.
@@ -126,6 +126,10 @@ public:
     std::array<QLabel*, 12> ScoreLabels{};
     std::array<QLabel*, 12> LevelLabels{};
 
+signals:
+    // The window has hidden, for whatever reason.
+    void hidden();
+
 public slots:
     // OK, "X", Escape and Enter: the empty-name warning, store the entry, hide.
     void ConfirmAndLeave();
@@ -155,7 +159,6 @@ private:
     Settings& settings_;
     GameState& game_;
     DataFile& dataFile_;
-    std::function<void()> showMainWindow_;
     Dialogs dialogs_;
 
     QString tableText_;

@@ -3,8 +3,8 @@
 #include <QFont>
 
 #include "game/rounding.h"
+#include "kit/window_frame.h"
 #include "scores/high_score_window.h"
-#include "shell/window_frame.h"
 
 namespace quorelin {
 namespace {

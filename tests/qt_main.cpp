@@ -3,7 +3,7 @@
 
 #include <QApplication>
 
-#include "shell/platform.h"
+#include "kit/platform.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "scores/windows1252.h"
+#include "store/windows1252.h"
 
 namespace quorelin {
 

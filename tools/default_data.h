@@ -1,7 +1,7 @@
 #pragma once
 // The lists the game ships with: twelve modest results per table that a beginner can
 // beat, and the same clean lists in the reserve copy.
-#include "scores/data_file.h"
+#include "store/data_file.h"
 
 namespace quorelin {
 

@@ -7,7 +7,7 @@
 #include <QPixmap>
 #include <iostream>
 
-#include "shell/platform.h"
+#include "kit/platform.h"
 
 namespace quorelin::gallery {
 

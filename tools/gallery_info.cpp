@@ -4,8 +4,9 @@
 #include <iostream>
 
 #include "info/info_window.h"
-#include "scores/data_file.h"
-#include "shell/main_window.h"
+#include "menus/main_window.h"
+#include "startup/program_windows.h"
+#include "store/data_file.h"
 #include "tools/gallery.h"
 
 namespace quorelin::gallery {
@@ -39,13 +40,13 @@ bool RenderCase(const QString& dir, const ScreenCase& c, const std::vector<int>&
     settings.ColorScheme = 2;
     settings.SoundEffects = 1;
     GameState game;
+    InputRequests input;
     DataFile unused("gallery-unused.dat");
-    MainWindow main(settings, game, unused);
+    ProgramWindows windows(settings, game, input, unused);
+    MainWindow& main = windows.main;
+    InfoWindow& info = windows.info;
     main.SetWarningReporter([](const QString&, const QString&) {});
     main.SetRealScreenHeight([] { return 100000; });
-    LayOutMainWindow(main, settings);
-    InfoWindow info(settings);
-    ConnectInfoWindow(main, info);
 
     bool ok = true;
     for (const int language : languages) {

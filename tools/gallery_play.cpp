@@ -62,7 +62,7 @@ bool RenderGame(int colorScheme, int language, double table, const QString& dir,
     state.GameKind = 1;
     InputRequests input;
     // Never shown, so no game starts: the painter is driven by hand.
-    PlayWindow window(settings, state, input, [] {});
+    PlayWindow window(settings, state, input);
     LayOutPlayWindow(window, settings);
     window.FormShow();
     if (windowMode == 1) {

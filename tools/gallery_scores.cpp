@@ -76,7 +76,7 @@ bool RenderScores(const QString& dir) {
     DataFile data("gallery-unused.dat");
     data.store().ReplaceList(7, SampleList());
     data.store().ReplaceList(20, SampleList());
-    HighScoreWindow window(settings, game, data, [] {});
+    HighScoreWindow window(settings, game, data);
     HighScoreWindow::Dialogs dialogs;
     dialogs.askLeaveWithoutName = [](const QString&, bool) { return true; };
     dialogs.warnScreenChanged = [](const QString&) {};

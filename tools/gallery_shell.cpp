@@ -3,11 +3,12 @@
 #include <QPixmap>
 #include <iostream>
 
-#include "scores/data_file.h"
-#include "shell/level_window.h"
-#include "shell/main_window.h"
-#include "shell/options_window.h"
-#include "shell/splash_window.h"
+#include "menus/level_window.h"
+#include "menus/main_window.h"
+#include "menus/options_window.h"
+#include "startup/program_windows.h"
+#include "startup/splash_window.h"
+#include "store/data_file.h"
 #include "tools/gallery.h"
 
 namespace quorelin::gallery {
@@ -40,14 +41,13 @@ bool RenderMainAndLevel(const QString& dir, int height, int mode, int language) 
     settings.ColorScheme = 2;
     settings.SoundEffects = 1;
     GameState game;
+    InputRequests input;
     DataFile unused("gallery-unused.dat");
-    MainWindow main(settings, game, unused);
-    LevelWindow level(settings, game);
+    ProgramWindows windows(settings, game, input, unused);
+    MainWindow& main = windows.main;
+    LevelWindow& level = windows.level;
     main.SetWarningReporter([](const QString&, const QString&) {});
     main.SetRealScreenHeight([] { return 100000; });
-    main.SetLevelWindow(&level);
-    level.SetMainWindow(&main);
-    LayOutMainWindow(main, settings);
 
     const QString tag =
         QString("%1-%2-lang%3").arg(height).arg(mode == 1 ? "full" : "partial").arg(language);
@@ -84,12 +84,13 @@ bool RenderShell(const QString& dir) {
         settings.ColorScheme = 2;
         settings.SoundEffects = 1;
         GameState game;
+        InputRequests input;
         DataFile unused("gallery-unused.dat");
-        MainWindow main(settings, game, unused);
+        ProgramWindows windows(settings, game, input, unused);
+        MainWindow& main = windows.main;
         main.SetWarningReporter([](const QString&, const QString&) {});
         main.SetRealScreenHeight([] { return 100000; });
-        LayOutMainWindow(main, settings);
-        OptionsWindow options(settings, main);
+        OptionsWindow& options = windows.options;
         options.SetBeep([] {});
         for (int language = 1; language <= 5; ++language) {
             settings.Language = static_cast<std::uint8_t>(language);

@@ -5,7 +5,7 @@
 #include <QGuiApplication>
 #include <iostream>
 
-#include "shell/pictures.h"
+#include "kit/pictures.h"
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);

@@ -1,6 +1,6 @@
 #pragma once
-// The main window and the info window, wired as the start-up wires them, for one screen
-// class, window mode and language.
+// The program's windows, wired as the start-up wires them, for one screen class, window
+// mode and language; the info window is opened through the main window.
 #include <QTest>
 #include <filesystem>
 #include <memory>
@@ -8,8 +8,9 @@
 #include "game/state.h"
 #include "info/info_texts.h"
 #include "info/info_window.h"
-#include "scores/data_file.h"
-#include "shell/main_window.h"
+#include "menus/main_window.h"
+#include "startup/program_windows.h"
+#include "store/data_file.h"
 
 namespace quorelin::testing {
 
@@ -21,12 +22,11 @@ struct InfoFixture {
         settings.Language = static_cast<std::uint8_t>(language);
         settings.ColorScheme = 2;
         settings.SoundEffects = 1;
-        main = std::make_unique<MainWindow>(settings, game, dataFile);
+        windows = std::make_unique<ProgramWindows>(settings, game, input, dataFile);
+        main = &windows->main;
+        info = &windows->info;
         main->SetWarningReporter([](const QString&, const QString&) {});
         main->SetRealScreenHeight([] { return 100000; });
-        info = std::make_unique<InfoWindow>(settings);
-        ConnectInfoWindow(*main, *info);
-        LayOutMainWindow(*main, settings);
     }
     ~InfoFixture() {
         info->hide();
@@ -51,9 +51,11 @@ struct InfoFixture {
 
     Settings settings;
     GameState game;
+    InputRequests input;
     DataFile dataFile{std::filesystem::temp_directory_path() / "quorelin-info-fixture.dat"};
-    std::unique_ptr<MainWindow> main;
-    std::unique_ptr<InfoWindow> info;
+    std::unique_ptr<ProgramWindows> windows;
+    MainWindow* main = nullptr;
+    InfoWindow* info = nullptr;
 };
 
 inline constexpr InfoWindow::Page kPages[] = {

@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "info/info_layout.h"
-#include "shell/window_frame.h"
+#include "kit/window_frame.h"
 #include "tests/info/info_fixture.h"
 
 namespace quorelin {
@@ -35,7 +35,7 @@ TEST(InfoWindowFrame, TheInfoButtonFramesSizesAndPlacesTheWindowPerClassAndMode)
         InfoFixture f(c.height, c.mode);
         f.main->show();
         f.main->BitBtn5->click();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(f.info.get()));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(f.info));
         if (c.mode == 1) {
             EXPECT_TRUE(Frameless(*f.info)) << c.height;
             EXPECT_TRUE(f.info->isMaximized()) << c.height;
@@ -54,15 +54,15 @@ TEST(InfoWindowFrame, TheInfoButtonFramesSizesAndPlacesTheWindowPerClassAndMode)
 TEST(InfoWindowFrame, AWindowOnceFullScreenGetsItsFrameAndPlaceBackInPartialScreen) {
     InfoFixture f(600, 1);
     f.Open(Page::About);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.info.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.info));
     f.info->hide();
     f.settings.WindowMode = 2;
     f.Open(Page::Disclaimer);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.info.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.info));
     EXPECT_FALSE(Frameless(*f.info));
     EXPECT_FALSE(f.info->isMaximized());
     EXPECT_EQ(OuterOf(*f.info), QRect(40, 1, 720, 570));
-    EXPECT_FALSE(f.info->BitBtn5->isVisibleTo(f.info.get()));  // the frame's close box serves
+    EXPECT_FALSE(f.info->BitBtn5->isVisibleTo(f.info));  // the frame's close box serves
 }
 
 TEST(InfoWindowLayout, BarPageCloseButtonAndFooterStandWhereEachCaseWantsThem) {
@@ -166,7 +166,7 @@ TEST(InfoWindowLayout, On480LinesThePageButtonsArePackedFromTheLeft) {
 TEST(InfoWindowLayout, TheLowPartialScreenWindowScrollsToThePageBottomButNeverSideways) {
     InfoFixture f(480, 2);
     f.Open(Page::GameInstructions);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.info.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.info));
     QScrollArea* box = f.info->ScrollBox();
     EXPECT_EQ(box->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     EXPECT_GE(box->verticalScrollBar()->maximum() + box->viewport()->height(),
@@ -176,7 +176,7 @@ TEST(InfoWindowLayout, TheLowPartialScreenWindowScrollsToThePageBottomButNeverSi
 
     InfoFixture mid(600, 2);
     mid.Open(Page::GameInstructions);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(mid.info.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(mid.info));
     EXPECT_EQ(mid.info->ScrollBox()->verticalScrollBar()->maximum(), 0);
 }
 

@@ -65,7 +65,7 @@ TEST(InfoPages, TabOntoTheDisclaimerButtonShowsItWithoutAClick) {
     InfoFixture f;
     f.Open(Page::GameInstructions);
     f.info->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(f.info.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.info));
     ASSERT_TRUE(f.info->BitBtn2->hasFocus());
     QTest::keyClick(f.info->BitBtn2, Qt::Key_Tab);
     EXPECT_TRUE(f.info->BitBtn3->hasFocus());
@@ -93,7 +93,7 @@ TEST(InfoPages, OnlyThePagesOwnPictureAndButtonColourAndFocus) {
     InfoFixture f;
     f.Open(Page::About);
     f.info->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(f.info.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.info));
     for (const Page page : kPages) {
         f.info->PageButton(page)->click();
         EXPECT_EQ(f.info->Image1->isVisible(), page == Page::About);
@@ -174,7 +174,7 @@ TEST(InfoLeaving, BackXAndEscapeHideTheWindowFromEveryPageAndChangeNothingElse) 
                     QTest::keyClick(f.info->PageButton(page), Qt::Key_Escape);
                     break;
                 case Way::EscapeOnWindow:
-                    QTest::keyClick(f.info.get(), Qt::Key_Escape);
+                    QTest::keyClick(f.info, Qt::Key_Escape);
                     break;
             }
             EXPECT_FALSE(f.info->isVisible()) << static_cast<int>(way);

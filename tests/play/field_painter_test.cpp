@@ -17,7 +17,7 @@ protected:
     FieldPainter& Make(int language, int colorScheme) {
         settings.Language = static_cast<std::uint8_t>(language);
         settings.ColorScheme = static_cast<std::uint8_t>(colorScheme);
-        window = std::make_unique<PlayWindow>(settings, state, input, [] {});
+        window = std::make_unique<PlayWindow>(settings, state, input);
         window->FormShow();
         return window->Painter();
     }

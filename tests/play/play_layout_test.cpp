@@ -3,11 +3,11 @@
 
 #include <QFont>
 
+#include "kit/window_frame.h"
 #include "play/field_drawing.h"
 #include "play/instructions_panel.h"
 #include "play/play_layout.h"
 #include "play/play_window.h"
-#include "shell/window_frame.h"
 
 namespace quorelin {
 namespace {
@@ -68,7 +68,7 @@ TEST_P(PlayLayout, PlacesTheWindowAndItsControlsForTheClassAndModeAndTheShowKeep
     Settings settings = ClassAndMode(c.width, c.height, c.mode);
     GameState state;
     InputRequests input;
-    PlayWindow w(settings, state, input, [] {});
+    PlayWindow w(settings, state, input);
     LayOutPlayWindow(w, settings);
 
     const bool full = c.mode == 1;
@@ -120,7 +120,7 @@ TEST(PlayLayoutShow, ASwitchOfModeLaysTheWindowOutAgain) {
     Settings settings = ClassAndMode(800, 600, 1);
     GameState state;
     InputRequests input;
-    PlayWindow w(settings, state, input, [] {});
+    PlayWindow w(settings, state, input);
     LayOutPlayWindow(w, settings);
     settings.WindowMode = 2;
     LayOutPlayWindow(w, settings);
@@ -142,7 +142,7 @@ TEST(PlayLayoutShow, TheInstructionsWidenTheMidClassWindowWithinTheScreen) {
     Settings settings = ClassAndMode(800, 600, 2);
     GameState state;
     InputRequests input;
-    PlayWindow w(settings, state, input, [] {});
+    PlayWindow w(settings, state, input);
     LayOutPlayWindow(w, settings);
     w.FormShow();
     w.ToggleInstructions();

@@ -44,15 +44,13 @@ protected:
     // beforeShow runs once the window exists, before it shows and its game starts.
     void Play(int startLevel, const std::function<void()>& beforeShow = {}) {
         state.StartLevel = startLevel;
-        window = std::make_unique<PlayWindow>(
-            settings, state, input,
-            [this] {
-                // Hands over hidden, and only once the game has returned.
-                ++afterGames;
-                EXPECT_FALSE(window->GameRunning());
-                EXPECT_FALSE(window->isVisible());
-            },
-            &host);
+        window = std::make_unique<PlayWindow>(settings, state, input, &host);
+        QObject::connect(window.get(), &PlayWindow::gameEnded, [this] {
+            // Hands over hidden, and only once the game has returned.
+            ++afterGames;
+            EXPECT_FALSE(window->GameRunning());
+            EXPECT_FALSE(window->isVisible());
+        });
         window->SetViewObserver(&view);
         if (beforeShow) {
             beforeShow();

@@ -28,7 +28,7 @@ protected:
         state.GameKind = 1;
         state.TableNumber = 7;
         input = InputRequests{};
-        window = std::make_unique<PlayWindow>(settings, state, input, [] {});
+        window = std::make_unique<PlayWindow>(settings, state, input);
         window->FormShow();
         return *window;
     }

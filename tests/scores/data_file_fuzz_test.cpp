@@ -15,10 +15,10 @@
 #include <random>
 #include <vector>
 
-#include "scores/data_file.h"
+#include "game/startup_rules.h"
 #include "scores/high_score_window.h"
-#include "scores/windows1252.h"
-#include "shell/startup_rules.h"
+#include "store/data_file.h"
+#include "store/windows1252.h"
 
 namespace quorelin {
 namespace {
@@ -167,7 +167,7 @@ TEST(DataFileFuzz, GeneratedFilesLoadOrChangeNothingAndReachTheWindowAsStored) {
     game.GameKind = 1;
     game.TableNumber = 1;
     DataFile data(path);
-    HighScoreWindow window(settings, game, data, [] {});
+    HighScoreWindow window(settings, game, data);
     HighScoreWindow::Dialogs dialogs;
     dialogs.askLeaveWithoutName = [](const QString&, bool) { return true; };
     dialogs.warnScreenChanged = [](const QString&) {};

@@ -52,7 +52,8 @@ protected:
         fs::remove_all(dir);
         fs::create_directories(dir);
         data = DataFile(dir / kDataFileName);
-        window = std::make_unique<HighScoreWindow>(settings, game, data, [this] { ++mainShown; });
+        window = std::make_unique<HighScoreWindow>(settings, game, data);
+        QObject::connect(window.get(), &HighScoreWindow::hidden, [this] { ++mainShown; });
         HighScoreWindow::Dialogs dialogs;
         dialogs.askLeaveWithoutName = [this](const QString& message, bool closeRequest) {
             warnings.push_back(message);

@@ -1,0 +1,840 @@
+#include "menus/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QScreen>
+#include <algorithm>
+#include <chrono>
+#include <iostream>
+
+#include "game/language.h"
+#include "game/sound_hooks.h"
+#include "kit/pictures.h"
+#include "kit/platform.h"
+#include "kit/text_fit.h"
+#include "kit/widget_style.h"
+#include "kit/window_frame.h"
+#include "menus/menu_keys.h"
+
+namespace quorelin {
+namespace {
+
+constexpr std::array<const char*, 5> kWindowTitle{
+    " Mirandol Tables  Main Menu", " Mirandol Tablas  Menú Principal",
+    " Mirandol Tafels  Hoofdmenu", " Mirandol Tafels  Haadmenu", " Mirandol Einmaleins Haupt-Menü"};
+constexpr std::array<const char*, 5> kTitleText{"Tables", "Tablas", "Tafels", "Tafels",
+                                                "Einmaleins"};
+constexpr std::array<const char*, 5> kBannerText{"MIRANDOL Tables", "MIRANDOL Tablas",
+                                                 "MIRANDOL Tafels", "MIRANDOL Tafels",
+                                                 "MIRANDOL Einmaleins"};
+constexpr std::array<const char*, 5> kVersionText{"v.2023-12", "v.2023-12", "v.2023-12",
+                                                  "f.2023-12", "V.2023-12"};
+constexpr std::array<const char*, 5> kInfoCaption{"&Info", " &Info          ", "  &Info          ",
+                                                  " &Ynformaasje     ", "&Info"};
+constexpr std::array<const char*, 5> kSoundOnCaption{
+    "&Sound is on", "&Sonido encendido", "&Geluid is aan", " &Lûd is oan ", "&Ton ist an"};
+constexpr std::array<const char*, 5> kSoundOffCaption{
+    "&Sound is off", "&Sonido apagado", "&Geluid is uit", " &Lûd is ût  ", "&Ton ist aus"};
+constexpr std::array<const char*, 5> kMusicOnCaption{
+    "&Music is on", "&Música encendida", "&Muziek is aan", "&Muzyk is oan", "&Musik ist an"};
+constexpr std::array<const char*, 5> kMusicOffCaption{
+    "&Music is off", "&Música apagada", "&Muziek is uit", "&Muzyk is ût ", "&Musik ist aus"};
+constexpr std::array<const char*, 5> kLanguageCaption{"&Language", "  &Lengua         ",
+                                                      "   &Taal            ",
+                                                      "   &Taal              ", "&Sprache"};
+constexpr std::array<const char*, 5> kHighScoresCaption{
+    "&High Scores", "Mej&ores jugadores", "&Beste spelers  ", "&Betûftste spilers", "&High Scores"};
+constexpr std::array<const char*, 5> kExitCaption{
+    "E&xit", " S&alir           ", "  &Afsluiten     ", "  &Stopje      ", "&Ausgang"};
+constexpr std::array<const char*, 5> kMenuGameTall{" &Game", " &Jugar", "  &Spelen", " Spylj&e",
+                                                   " &Spiel"};
+constexpr std::array<const char*, 5> kMenuGameShort{"&Game", "&Jugar", "&Spelen", "Spylj&e",
+                                                    "  &Spiel"};
+constexpr std::array<const char*, 5> kMenuColourTall{
+    "        &Colour", "        &Color", "       &Kleur", "      &Kleur", "        &Farben"};
+constexpr std::array<const char*, 5> kMenuColourShort{"&Colour", "&Color", "&Kleur", "&Kleur",
+                                                      "&Farben"};
+constexpr std::array<const char*, 5> kMenuSoundTall{"        &Sound", "        &Sonido",
+                                                    "       &Geluid", "      &Lûd", "        &Ton"};
+constexpr std::array<const char*, 5> kMenuSoundShort{"&Sound", "&Sonido", "&Geluid", "&Lûd",
+                                                     "&Ton"};
+constexpr std::array<const char*, 5> kMenuLanguageTall{
+    "        &Language", "        &Lengua", "       &Taal", "      &Taal", "        S&prache"};
+constexpr std::array<const char*, 5> kMenuLanguageShort{"&Language", "&Lengua", "&Taal", "&Taal",
+                                                        "S&prache"};
+constexpr std::array<const char*, 5> kMenuHighScoresTall{
+    "        &High Scores", "        &Mejores jugadores", "       &Beste spelers",
+    "      &Betûftste spilers ", "        &High Scores"};
+constexpr std::array<const char*, 5> kMenuHighScoresShort{
+    "&High Scores", "&Mejores jugadores", "&Beste spelers", "&Betûftste spilers ", "&High Scores"};
+constexpr std::array<const char*, 5> kMenuInfoTall{
+    "        &Info", "        &Info", "        &Info", "      &Ynformaasje", "        &Info"};
+constexpr std::array<const char*, 5> kMenuInfoShort{"&Info", "&Info", "&Info", "&Ynformaasje",
+                                                    "&Info"};
+constexpr std::array<const char*, 5> kMenuExitTall{
+    "        E&xit", "       S&alir", "       &Afsluiten", "      &Stopje", "        &Ausgang"};
+constexpr std::array<const char*, 5> kMenuExitShort{"E&xit", "S&alir", "&Afsluiten", "&Stopje",
+                                                    "&Ausgang"};
+constexpr std::array<const char*, 5> kAboutItem{"&About", "A&cerca de", "&Omtrent", "&Oangeande",
+                                                "&Über"};
+constexpr std::array<const char*, 5> kInstructionsItem{"&Game Instructions",
+                                                       "&Instrucciones de juego", "&Spelregels",
+                                                       "&Spulregels", "&Spielanweisungen"};
+constexpr std::array<const char*, 5> kDisclaimerItem{"&Disclaimer", "&Disclaimer", "&Disclaimer",
+                                                     "D&isclaimer", "&Haftung"};
+constexpr std::array<const char*, 5> kSimpleItem{"&Simple", "&Sencillo", "&Eenvoudig",
+                                                 "&Ienfâldich", "&Einfach"};
+constexpr std::array<const char*, 5> kSophisticatedItem{
+    "So&phisticated", "So&fisticado", "&Uitgebreid", "&Moaier (16/24 bit)", "&Schöner"};
+constexpr std::array<const char*, 5> kEffectsOnItem{"&Sound-effects on", "&Encender sonido",
+                                                    "Geluid &inschakelen", "&Mei lûd spylje",
+                                                    "&Geräusch-Effekte an"};
+constexpr std::array<const char*, 5> kEffectsOffItem{"Sound-effects &off", "Apagar &sonido",
+                                                     "Geluid &uitschakelen", "&Sûnder lûd spylje",
+                                                     "Geräusch-Effekte &aus"};
+constexpr std::array<const char*, 5> kMusicOnItem{
+    "&Music on", "E&ncender música", "&Muziek inschakelen", "M&ei muzyk spylje", "&Musik ist an"};
+constexpr std::array<const char*, 5> kMusicOffItem{"Music o&ff", "Apagar &música",
+                                                   "Mu&ziek uitschakelen", "Sû&nder muzyk spylje",
+                                                   "Musik ist &aus"};
+
+// Table button hints name the table after these words; German has none.
+constexpr std::array<const char*, 5> kTableHintStart{"Play and multiplicate with ", "Tablas del ",
+                                                     "Speel met de tafel van ",
+                                                     "Boartsje mei de tafel fan ", nullptr};
+
+constexpr std::array<const char*, 5> kMusicHint{
+    "Only if you have a multimedia computer", "Sólamente si tu ordenador tiene multimedia",
+    "Alleen als je een multimedia computer hebt", "Inkeld as´t in multimedia computer hast",
+    "Nur, wenn Sie einen Multimedia-Computer haben"};
+
+constexpr const char* kLanguageButtonHint = "Sprache, language,  idioma,  taal ";
+
+// Hints of the five language buttons (columns) by the current language (rows). An empty
+// text empties the hint; a null one leaves the hint as it was.
+constexpr std::array<std::array<const char*, 5>, 5> kLanguageHints{{
+    {"", "Spanish, a world-language, i.a. spoken in Spain and in America",
+     "Dutch, spoken in the Netherlands, Belgium and Suriname",
+     "Frisian, language related to English and spoken in Friesland, a beautiful province of "
+     "the Netherlands",
+     "German, spoken in Germany, Austria and Switzerland "},
+    {"Inglés, lengua del mundo, hablado en muchos paises", "",
+     "Neerlandés, hablado en los Países Bajos, Bélgica y Suriname",
+     "Frisio, hablado en Frisia, una bonita provincia de los Países Bajos",
+     "Alemán, hablado en Alemania, Austria y Suiza "},
+    {"", "", "", "", nullptr},
+    {"", "", "", "", nullptr},
+    {"Englisch, eine Welt-Sprache",
+     "Spanisch, eine Welt-Sprache, u.a. gesprochen in Spanien und in Amerika",
+     "Niederländisch, u.a. gesprochen in die Niederlande, Belgien und Surinam",
+     "Friesisch, gesprochen in Friesland, eine schöne Provinz von den Niederlanden", nullptr},
+}};
+
+// Class-room silence writes its own captions on the sound and music switches.
+constexpr std::array<const char*, 5> kSilencedSoundCaption{
+    "&Sound is off", "&Sonido apagado", "&Geluid is uit", "&Lûd is ût ", "&Ton ist aus "};
+constexpr std::array<const char*, 5> kUnsilencedSoundCaption{
+    "&Sound is on", "&Sonido encendido", "&Geluid is aan", "&Lûd is oan", "&Ton ist an"};
+constexpr std::array<const char*, 5> kUnsilencedMusicCaption{
+    "&Music is off", "&Música apagada  ", "&Muziek is uit", "&Muzyk is ût", "&Musik ist aus"};
+
+constexpr const char* kShownWarning =
+    "The size of the screen has been changed!You´d better stop the program and start it "
+    "again! ";
+constexpr const char* kTableWarning =
+    "The size of the screen has been changed! You´d better stop the program and start it "
+    "again! ";
+
+// Where each table button stands in the table panel, and its number's colour.
+struct TableButtonPlace {
+    const char* name;
+    int left;
+    int top;
+    QRgb colour;
+};
+constexpr QRgb kBlack = qRgb(0, 0, 0), kMaroon = qRgb(128, 0, 0), kGreen = qRgb(0, 128, 0),
+               kOlive = qRgb(128, 128, 0), kNavy = qRgb(0, 0, 128), kPurple = qRgb(128, 0, 128),
+               kTeal = qRgb(0, 128, 128), kRed = qRgb(255, 0, 0), kYellow = qRgb(255, 255, 0),
+               kBlue = qRgb(0, 0, 255), kFuchsia = qRgb(255, 0, 255);
+constexpr std::array<TableButtonPlace, 20> kTableButtons{{
+    {"BitBtn21", 30, 48, kGreen},     {"BitBtn1", 30, 105, kRed},
+    {"BitBtn2", 30, 162, kBlue},      {"BitBtn3", 30, 219, kNavy},
+    {"BitBtn4", 30, 272, kTeal},      {"BitBtn16", 107, 48, kPurple},
+    {"BitBtn18", 107, 105, kYellow},  {"BitBtn19", 107, 161, kNavy},
+    {"BitBtn20", 107, 217, kFuchsia}, {"BitBtn22", 107, 273, kMaroon},
+    {"BitBtn23", 182, 49, kNavy},     {"BitBtn24", 182, 73, kPurple},
+    {"BitBtn25", 182, 105, kTeal},    {"BitBtn26", 182, 129, kRed},
+    {"BitBtn27", 182, 161, kBlack},   {"BitBtn28", 182, 185, kBlue},
+    {"BitBtn29", 182, 217, kGreen},   {"BitBtn30", 182, 241, kMaroon},
+    {"BitBtn31", 182, 273, kOlive},   {"BitBtn32", 182, 297, kRed},
+}};
+
+QString Text(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+QFrame* MakePanel(QWidget* parent, const char* name, int width, int height) {
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(name);
+    panel->resize(width, height);
+    SetBackground(panel, QColor(0, 0, 128));
+    // A click on a panel is the panel's own, not the window background's.
+    panel->setAttribute(Qt::WA_NoMousePropagation);
+    return panel;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, int left, int top, int width,
+                        int height) {
+    auto* button = new QPushButton(parent);
+    button->setObjectName(name);
+    button->setGeometry(left, top, width, height);
+    return button;
+}
+
+QAction* MakeItem(QMenu* menu, const char* name, bool checkable = false) {
+    auto* item = menu->addAction(QString());
+    item->setObjectName(name);
+    item->setCheckable(checkable);
+    return item;
+}
+
+QAction* MakeMenu(QMenuBar* bar, const char* name) {
+    auto* menu = bar->addMenu(QString());
+    menu->setObjectName(name);
+    menu->menuAction()->setObjectName(name);
+    return menu->menuAction();
+}
+
+constexpr const char* kCloseNotSaved =
+    "The high scores and settings could not be saved:\n%1\n\nTry again, quit without "
+    "saving, or cancel to go back to the game. If you quit without saving, the high scores "
+    "entered and the settings changed since the last successful save are lost.";
+
+// The question after a failed save on close; every other way out of the box (Escape, the
+// box's own close, a dialog ended by the program's end) counts as Cancel.
+CloseAnswer AskOnFailedClose(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Quorelin"), text, QMessageBox::NoButton,
+                    parent);
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* again = box.addButton(QStringLiteral("Try again"), QMessageBox::AcceptRole);
+    QPushButton* quit =
+        box.addButton(QStringLiteral("Quit without saving"), QMessageBox::DestructiveRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(again);
+    box.exec();
+    if (box.clickedButton() == again) {
+        return CloseAnswer::TryAgain;
+    }
+    return box.clickedButton() == quit ? CloseAnswer::QuitWithoutSaving : CloseAnswer::Cancel;
+}
+
+// Empty room at the start of the menu bar; the bar sizes it by its size hint.
+class MenuIndent : public QWidget {
+public:
+    using QWidget::QWidget;
+    QSize sizeHint() const override { return minimumSize(); }
+};
+
+}  // namespace
+
+MainWindow::MainWindow(Settings& settings, GameState& game, DataFile& dataFile)
+    : settings_(settings),
+      game_(game),
+      dataFile_(dataFile),
+      random_(static_cast<std::mt19937::result_type>(
+          std::chrono::steady_clock::now().time_since_epoch().count())) {
+    setObjectName("Form1");
+    setWindowTitle(Text(kWindowTitle[0]));
+    central_ = new QWidget(this);
+    central_->setObjectName("Form1Client");
+    SetBackground(central_, QColor(0, 0, 128));
+    setCentralWidget(central_);
+    BuildPanels(central_);
+    BuildMenus();
+    MoveOntoStage(*central_);
+
+    reportError_ = [this](const QString& message) {
+        QMessageBox::critical(this, "Quorelin", message);
+    };
+    reportWarning_ = [this](const QString& title, const QString& text) {
+        QMessageBox::warning(this, title, text, QMessageBox::Ok);
+    };
+    askCloseQuestion_ = [this](const QString& text) { return AskOnFailedClose(this, text); };
+    realScreenHeight_ = [] {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        return screen != nullptr ? screen->size().height() : 0;
+    };
+    platformBeep_ = [] { QApplication::beep(); };
+    pause_ = [](std::uint32_t ms) { PauseMs(ms); };
+
+    // The window sees every key first, and a click on its background closes the panel.
+    installEventFilter(this);
+    central_->installEventFilter(this);
+    for (QWidget* child : central_->findChildren<QWidget*>()) {
+        child->installEventFilter(this);
+    }
+    ApplyLanguage();
+    GiveButtonsTheirLetters(*this);
+}
+
+void MainWindow::BuildPanels(QWidget* central) {
+    Label2 = new QLabel(central);
+    Label2->setObjectName("Label2");
+    QFont titleFont("VAG Rounded Thin");
+    titleFont.setBold(true);
+    titleFont.setPointSize(36);  // 48 pixels on a 96-dpi screen
+    Label2->setFont(titleFont);
+    SetColour(Label2, QPalette::WindowText, QColor(255, 0, 0));
+
+    Label3 = new QLabel(central);
+    Label3->setObjectName("Label3");
+    QFont versionFont("MS Sans Serif");
+    versionFont.setBold(true);
+    versionFont.setPixelSize(16);
+    Label3->setFont(versionFont);
+    SetColour(Label3, QPalette::WindowText, QColor(255, 0, 0));
+
+    Panel2 = MakePanel(central, "Panel2", 585, 89);
+    Image5 = MakePicture(Panel2, "Image5", BannerPicture(563, 80), 12, 12);
+    Label5 = new QLabel(Panel2);
+    Label5->setObjectName("Label5");
+    QFont bannerFont("VAG Rounded Thin");
+    bannerFont.setBold(true);
+    bannerFont.setPixelSize(48);
+    Label5->setFont(bannerFont);
+    SetColour(Label5, QPalette::WindowText, QColor(255, 0, 0));
+    Label5->move(96, 14);
+    for (QWidget* part : {static_cast<QWidget*>(Panel2), static_cast<QWidget*>(Image5),
+                          static_cast<QWidget*>(Label5)}) {
+        part->setMouseTracking(true);
+    }
+
+    Panel3 = MakePanel(central, "Panel3", 241, 377);
+    MakePicture(Panel3, "Image1", TablePanelPicture(241, 369), 0, 8);
+    Image4 = MakePicture(Panel3, "Image4", TitleStripPicture(225, 36), 8, 8);
+    Image4->hide();
+    for (int t = 1; t <= 20; ++t) {
+        const TableButtonPlace& place = kTableButtons[static_cast<std::size_t>(t - 1)];
+        const bool large = t <= 10;
+        QPushButton* button =
+            MakeButton(Panel3, place.name, place.left, place.top, large ? 59 : 27, large ? 49 : 24);
+        button->setText(QString::number(t));
+        QFont font("MS Sans Serif");
+        font.setBold(true);
+        font.setPixelSize(large ? 32 : 13);
+        button->setFont(font);
+        SetColour(button, QPalette::ButtonText, QColor(place.colour));
+        connect(button, &QPushButton::clicked, this, [this, t] { TableClick(t); });
+        tableButtons_[static_cast<std::size_t>(t - 1)] = button;
+    }
+
+    Panel4 = MakePanel(central, "Panel4", 177, 241);
+    MakePicture(Panel4, "Image2", CommandPanelPicture(147, 227), 8, 8);
+    const auto command = [this](const char* name, int top, CommandGlyph glyph) {
+        QPushButton* button = MakeButton(Panel4, name, 28, top, 107, 27);
+        QFont font("Tahoma");
+        font.setPixelSize(11);
+        button->setFont(font);
+        button->setIcon(QPixmap::fromImage(CommandGlyphPicture(glyph, 16)));
+        SetColour(button, QPalette::ButtonText, QColor(128, 0, 0));
+        return button;
+    };
+    BitBtn5 = command("BitBtn5", 29, CommandGlyph::Info);
+    BitBtn6 = command("BitBtn6", 62, CommandGlyph::Sound);
+    BitBtn17 = command("BitBtn17", 94, CommandGlyph::Music);
+    BitBtn7 = command("BitBtn7", 126, CommandGlyph::Language);
+    BitBtn9 = command("BitBtn9", 158, CommandGlyph::HighScores);
+    BitBtn8 = command("BitBtn8", 190, CommandGlyph::Exit);
+    BitBtn7->setToolTip(Text(kLanguageButtonHint));
+    // The music button's hint display starts off and follows the button only.
+    BitBtn17->setProperty("showHint", false);
+    connect(BitBtn5, &QPushButton::clicked, this, &MainWindow::InfoButtonClick);
+    connect(BitBtn6, &QPushButton::clicked, this, &MainWindow::SoundButtonClick);
+    connect(BitBtn17, &QPushButton::clicked, this, &MainWindow::MusicButtonClick);
+    connect(BitBtn7, &QPushButton::clicked, this, &MainWindow::LanguageButtonClick);
+    connect(BitBtn9, &QPushButton::clicked, this, &MainWindow::HighScoresClick);
+    connect(BitBtn8, &QPushButton::clicked, this, &MainWindow::ExitClick);
+
+    Panel1 = MakePanel(central, "Panel1", 89, 145);
+    const auto language = [this](const char* name, const char* caption, int top, int n) {
+        QPushButton* button = MakeButton(Panel1, name, 8, top, 75, 25);
+        button->setText(Text(caption));
+        connect(button, &QPushButton::clicked, this, [this, n] { ChooseLanguage(n); });
+        return button;
+    };
+    BitBtn10 = language("BitBtn10", "&English", 4, 1);
+    BitBtn11 = language("BitBtn11", "Es&pañol", 32, 2);
+    BitBtn12 = language("BitBtn12", "&Nederlands", 60, 3);
+    BitBtn13 = language("BitBtn13", "&Frysk", 88, 4);
+    BitBtn15 = language("BitBtn15", "&Deutsch", 116, 5);
+    Panel1->hide();
+}
+
+void MainWindow::BuildMenus() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName("MainMenu1");
+
+    Game1 = MakeMenu(bar, "Game1");
+    for (int t = 1; t <= 20; ++t) {
+        QAction* item = Game1->menu()->addAction(QString::number(t));
+        item->setObjectName(QString("Game%1Item").arg(t));
+        connect(item, &QAction::triggered, this, [this, t] { TableClick(t); });
+        gameItems_[static_cast<std::size_t>(t - 1)] = item;
+    }
+
+    Color1 = MakeMenu(bar, "Color1");
+    Simple1 = MakeItem(Color1->menu(), "Simple1", true);
+    Sophisticated1 = MakeItem(Color1->menu(), "Sophisticated1", true);
+    connect(Simple1, &QAction::triggered, this, &MainWindow::SimpleClick);
+    connect(Sophisticated1, &QAction::triggered, this, &MainWindow::SophisticatedClick);
+
+    Sound1 = MakeMenu(bar, "Sound1");
+    Soundeffecton1 = MakeItem(Sound1->menu(), "Soundeffecton1", true);
+    Soundeffectsoff1 = MakeItem(Sound1->menu(), "Soundeffectsoff1", true);
+    Musicon1 = MakeItem(Sound1->menu(), "Musicon1", true);
+    Musicoff1 = MakeItem(Sound1->menu(), "Musicoff1", true);
+    connect(Soundeffecton1, &QAction::triggered, this, &MainWindow::SoundOnItemClick);
+    connect(Soundeffectsoff1, &QAction::triggered, this, &MainWindow::SoundOffItemClick);
+    connect(Musicon1, &QAction::triggered, this, &MainWindow::MusicOnItemClick);
+    connect(Musicoff1, &QAction::triggered, this, &MainWindow::MusicOffItemClick);
+
+    Language1 = MakeMenu(bar, "Language1");
+    Engels1 = MakeItem(Language1->menu(), "Engels1");
+    Espaol1 = MakeItem(Language1->menu(), "Espaol1");
+    Nederlands1 = MakeItem(Language1->menu(), "Nederlands1");
+    Frysk1 = MakeItem(Language1->menu(), "Frysk1");
+    Deutch1 = MakeItem(Language1->menu(), "Deutch1");
+    const std::array<QAction*, 5> languages{Engels1, Espaol1, Nederlands1, Frysk1, Deutch1};
+    const std::array<const char*, 5> languageNames{"&English", "Es&pañol", "&Nederlands", "&Frysk",
+                                                   "&Deutsch"};
+    for (int n = 1; n <= 5; ++n) {
+        QAction* item = languages[static_cast<std::size_t>(n - 1)];
+        item->setText(Text(languageNames[static_cast<std::size_t>(n - 1)]));
+        connect(item, &QAction::triggered, this, [this, n] { ChooseLanguage(n); });
+    }
+
+    HighScores1 = bar->addAction(QString());
+    HighScores1->setObjectName("HighScores1");
+    connect(HighScores1, &QAction::triggered, this, &MainWindow::HighScoresClick);
+
+    Info1 = MakeMenu(bar, "Info1");
+    About1 = MakeItem(Info1->menu(), "About1");
+    GameInstructions1 = MakeItem(Info1->menu(), "GameInstructions1");
+    Disclaimer1 = MakeItem(Info1->menu(), "Disclaimer1");
+    connect(About1, &QAction::triggered, this, [this] { InfoItemClick(InfoPage::About); });
+    connect(GameInstructions1, &QAction::triggered, this,
+            [this] { InfoItemClick(InfoPage::GameInstructions); });
+    connect(Disclaimer1, &QAction::triggered, this,
+            [this] { InfoItemClick(InfoPage::Disclaimer); });
+
+    Exit1 = bar->addAction(QString());
+    Exit1->setObjectName("Exit1");
+    connect(Exit1, &QAction::triggered, this, &MainWindow::ExitClick);
+}
+
+int MainWindow::LanguageIndex() const {
+    return static_cast<int>(quorelin::LanguageIndex(settings_.Language));
+}
+
+QPushButton* MainWindow::LanguageButton(int language) const {
+    const std::array<QPushButton*, 5> buttons{BitBtn10, BitBtn11, BitBtn12, BitBtn13, BitBtn15};
+    return buttons.at(static_cast<std::size_t>(language - 1));
+}
+
+void MainWindow::ApplyLanguage() {
+    const auto i = static_cast<std::size_t>(LanguageIndex());
+    setWindowTitle(Text(kWindowTitle[i]));
+
+    Label2->setText(Text(kTitleText[i]));
+    QFont titleFont = Label2->font();
+    titleFont.setPointSize(i == 4 ? 28 : 36);
+    Label2->setFont(titleFont);
+    Label2->adjustSize();
+    Label5->setText(Text(kBannerText[i]));
+    Label5->move(i == 4 ? 60 : 96, Label5->y());
+    // The rounded face we ship runs wider than the one the banner was made for: narrow
+    // it rather than cut the product name off at the banner's edge.
+    QFont bannerFont = Label5->font();
+    bannerFont.setStretch(QFont::Unstretched);
+    Label5->setFont(bannerFont);
+    Label5->adjustSize();
+    const int room = Panel2->width() - 8 - Label5->x();
+    if (Label5->width() > room) {
+        bannerFont.setStretch(std::max(50, 100 * room / Label5->width()));
+        Label5->setFont(bannerFont);
+        Label5->adjustSize();
+    }
+    Panel2->setToolTip(Label5->text());
+    Label3->setText(Text(kVersionText[i]));
+    Label3->adjustSize();
+    if (settings_.ScreenHeight == 600) {
+        const int above = i == 4 ? 42 : (i == 0 && settings_.WindowMode == 2 ? 50 : 60);
+        Label2->move(Label2->x(), Panel4->y() - above);
+    }
+
+    BitBtn5->setText(Text(kInfoCaption[i]));
+    BitBtn6->setText(Text(settings_.SoundEffects == 1 ? kSoundOnCaption[i] : kSoundOffCaption[i]));
+    FitText(BitBtn6);
+    BitBtn17->setText(Text(settings_.MusicOn == 1 ? kMusicOnCaption[i] : kMusicOffCaption[i]));
+    FitText(BitBtn17);
+    BitBtn7->setText(Text(kLanguageCaption[i]));
+    BitBtn9->setText(Text(kHighScoresCaption[i]));
+    FitText(BitBtn9);
+    BitBtn8->setText(Text(kExitCaption[i]));
+
+    // Captions spread over the menu bar with leading blanks, except on the lowest screens.
+    const bool tall = settings_.ScreenHeight == 600 || settings_.ScreenHeight == 768;
+    Game1->setText(Text(tall ? kMenuGameTall[i] : kMenuGameShort[i]));
+    Color1->setText(Text(tall ? kMenuColourTall[i] : kMenuColourShort[i]));
+    Sound1->setText(Text(tall ? kMenuSoundTall[i] : kMenuSoundShort[i]));
+    Language1->setText(Text(tall ? kMenuLanguageTall[i] : kMenuLanguageShort[i]));
+    HighScores1->setText(Text(tall ? kMenuHighScoresTall[i] : kMenuHighScoresShort[i]));
+    Info1->setText(Text(tall ? kMenuInfoTall[i] : kMenuInfoShort[i]));
+    Exit1->setText(Text(tall ? kMenuExitTall[i] : kMenuExitShort[i]));
+
+    About1->setText(Text(kAboutItem[i]));
+    GameInstructions1->setText(Text(kInstructionsItem[i]));
+    Disclaimer1->setText(Text(kDisclaimerItem[i]));
+    Simple1->setText(Text(kSimpleItem[i]));
+    Sophisticated1->setText(Text(kSophisticatedItem[i]));
+    Soundeffecton1->setText(Text(kEffectsOnItem[i]));
+    Soundeffectsoff1->setText(Text(kEffectsOffItem[i]));
+    Musicon1->setText(Text(kMusicOnItem[i]));
+    Musicoff1->setText(Text(kMusicOffItem[i]));
+
+    for (int t = 1; t <= 20; ++t) {
+        const char* start = kTableHintStart[i];
+        TableButton(t)->setToolTip(start == nullptr ? QString()
+                                                    : Text(start) + QString::number(t) + " ");
+    }
+    BitBtn17->setToolTip(Text(kMusicHint[i]));
+    for (int n = 1; n <= 5; ++n) {
+        if (const char* hint = kLanguageHints[i][static_cast<std::size_t>(n - 1)]) {
+            LanguageButton(n)->setToolTip(Text(hint));
+        }
+    }
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (event->spontaneous()) {
+        return;  // restored from the task bar: not a new showing
+    }
+    bannerMoves_ = 0;
+    if (ScreenShrank() && settings_.Language == 1) {
+        reportWarning_("Warning", Text(kShownWarning));
+    }
+    Soundeffecton1->setChecked(settings_.SoundEffects == 1);
+    Soundeffectsoff1->setChecked(settings_.SoundEffects != 1);
+    Musicon1->setChecked(settings_.MusicOn == 1);
+    Musicoff1->setChecked(settings_.MusicOn != 1);
+    Simple1->setChecked(settings_.ColorScheme == 1);
+    Sophisticated1->setChecked(settings_.ColorScheme != 1);
+    ApplyLanguage();
+    Panel1->hide();
+}
+
+bool MainWindow::ScreenShrank() const {
+    return realScreenHeight_() < settings_.ScreenHeight;
+}
+
+void MainWindow::Beep() {
+    if (settings_.SoundEffects == 1) {
+        platformBeep_();
+    }
+}
+
+bool MainWindow::HintShown(const QWidget* control) {
+    const QVariant shown = control->property("showHint");
+    return !shown.isValid() || shown.toBool();
+}
+
+void MainWindow::RearmBannerHint() {
+    bannerMoves_ = 0;
+    Panel2->setProperty("showHint", true);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::ToolTip:
+            // A control whose hint display is off swallows its hint; controls without a
+            // hint of their own pass the event on to their panel.
+            if (auto* widget = qobject_cast<QWidget*>(watched);
+                widget != nullptr && !HintShown(widget)) {
+                return true;
+            }
+            break;
+        case QEvent::MouseMove:
+            // Moves over the banner's picture and text climb to the banner, which counts
+            // them: those parts track the mouse too, or their moves would not arise.
+            if (watched == Panel2 && ++bannerMoves_ >= 4) {
+                Panel2->setProperty("showHint", false);
+            }
+            break;
+        case QEvent::Resize:
+            // The menu titles spread over the design area with the rest of the window.
+            if (watched == this) {
+                const int margin = DesignAreaOffset(*this).x();
+                if (menuIndent_ == nullptr && margin > 0) {
+                    menuIndent_ = new MenuIndent(menuBar());
+                }
+                if (menuIndent_ != nullptr) {
+                    // Set again, so the bar lays its titles out for the new width.
+                    menuIndent_->setFixedSize(margin, 1);
+                    menuIndent_->setVisible(margin > 0);
+                    menuBar()->setCornerWidget(menuIndent_, Qt::TopLeftCorner);
+                }
+            }
+            break;
+        case QEvent::MouseButtonPress:
+            if (watched == central_) {
+                Panel1->hide();
+            }
+            break;
+        case QEvent::KeyPress: {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const bool modifierOnly = key->key() == Qt::Key_Shift ||
+                                      key->key() == Qt::Key_Control || key->key() == Qt::Key_Alt ||
+                                      key->key() == Qt::Key_Meta || key->key() == Qt::Key_AltGr;
+            // Alt+letter reaches the accelerators; any other key closes the open panel.
+            if (Panel1->isVisible() && !modifierOnly && !(key->modifiers() & Qt::AltModifier)) {
+                Panel1->hide();
+                BitBtn7->setFocus();
+                return true;
+            }
+            break;
+        }
+        default:
+            break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::TableClick(int table) {
+    game_.TableNumber = table;
+    OpenLevelChoice();
+}
+
+void MainWindow::OpenLevelChoice() {
+    if (ScreenShrank()) {
+        reportWarning_("Warning", Text(kTableWarning));
+    }
+    game_.GameKind = 1;
+    Panel1->hide();
+    emit levelChoiceRequested();
+}
+
+void MainWindow::HighScoresClick() {
+    game_.TableNumber = std::uniform_int_distribution<int>(1, 20)(random_);
+    Panel1->hide();
+    game_.GameKind = 1;
+    game_.AfterGame = 0;
+    emit highScoresRequested();
+}
+
+// The sound commands write the captions of ApplyLanguage, except where a command has
+// its own Frisian or German spelling.
+void MainWindow::SetSoundCaption(const char* frisianOn, const char* frisianOff,
+                                 const char* germanOff) {
+    const auto i = static_cast<std::size_t>(LanguageIndex());
+    const char* caption = settings_.SoundEffects == 1 ? kSoundOnCaption[i] : kSoundOffCaption[i];
+    if (i == 3 && settings_.SoundEffects == 1 && frisianOn != nullptr) {
+        caption = frisianOn;
+    } else if (i == 3 && settings_.SoundEffects != 1 && frisianOff != nullptr) {
+        caption = frisianOff;
+    } else if (i == 4 && settings_.SoundEffects != 1 && germanOff != nullptr) {
+        caption = germanOff;
+    }
+    BitBtn6->setText(Text(caption));
+    FitText(BitBtn6);
+}
+
+void MainWindow::SoundButtonClick() {
+    Panel1->hide();
+    settings_.SoundEffects = settings_.SoundEffects == 1 ? 0 : 1;
+    SetSoundCaption("&Lûd is oan", "&Lûd is ût", nullptr);
+    Beep();
+}
+
+void MainWindow::SoundOnItemClick() {
+    settings_.SoundEffects = 1;
+    Panel1->hide();
+    Soundeffecton1->setChecked(true);
+    Soundeffectsoff1->setChecked(false);
+    SetSoundCaption("&Lûd is oan", nullptr, nullptr);
+    Beep();
+}
+
+void MainWindow::SoundOffItemClick() {
+    settings_.SoundEffects = 0;
+    Panel1->hide();
+    Soundeffectsoff1->setChecked(true);
+    Soundeffecton1->setChecked(false);
+    SetSoundCaption(nullptr, nullptr, " &Ton ist aus ");
+}
+
+void MainWindow::SetMusicCaption() {
+    const auto i = static_cast<std::size_t>(LanguageIndex());
+    const char* caption = settings_.MusicOn == 1 ? kMusicOnCaption[i] : kMusicOffCaption[i];
+    if (i == 3 && settings_.MusicOn != 1) {
+        caption = "&Muzyk is ût";
+    }
+    BitBtn17->setText(Text(caption));
+    FitText(BitBtn17);
+}
+
+// The rising figure is made of silent tones, so only its pauses are felt.
+void MainWindow::PlayRisingFigure(int notes, std::uint32_t ms) {
+    if (settings_.SoundEffects != 1) {
+        return;
+    }
+    for (int i = 1; i <= notes; ++i) {
+        StartTone(static_cast<std::uint16_t>(500 + 60 * i));
+        pause_(ms);
+        StopTone();
+    }
+}
+
+void MainWindow::MusicButtonClick() {
+    Panel1->hide();
+    if (settings_.MusicOn != 0) {
+        BitBtn17->setProperty("showHint", false);
+        settings_.MusicOn = 0;
+    } else {
+        settings_.MusicOn = 1;
+        BitBtn17->setProperty("showHint", true);
+        PlayRisingFigure(4, 30);
+    }
+    SetMusicCaption();
+}
+
+void MainWindow::MusicOnItemClick() {
+    Musicon1->setChecked(true);
+    Musicoff1->setChecked(false);
+    Panel1->hide();
+    settings_.MusicOn = 1;
+    PlayRisingFigure(5, 50);
+    SetMusicCaption();
+}
+
+void MainWindow::MusicOffItemClick() {
+    Musicoff1->setChecked(true);
+    Musicon1->setChecked(false);
+    Panel1->hide();
+    settings_.MusicOn = 0;
+    SetMusicCaption();
+}
+
+void MainWindow::LanguageButtonClick() {
+    Panel1->show();
+    Panel1->raise();
+    LanguageButton(LanguageIndex() + 1)->setFocus();
+}
+
+void MainWindow::ChooseLanguage(int language) {
+    settings_.Language = static_cast<std::uint8_t>(language);
+    ApplyLanguage();
+}
+
+void MainWindow::SimpleClick() {
+    settings_.ColorScheme = 1;
+    Simple1->setChecked(true);
+    Sophisticated1->setChecked(false);
+    emit colorSchemeChanged();
+}
+
+void MainWindow::SophisticatedClick() {
+    settings_.ColorScheme = 2;
+    Sophisticated1->setChecked(true);
+    Simple1->setChecked(false);
+    emit colorSchemeChanged();
+}
+
+void MainWindow::InfoButtonClick() {
+    Panel1->hide();
+    ShowInfoWindow();
+}
+
+void MainWindow::InfoItemClick(InfoPage page) {
+    Panel1->hide();
+    emit infoPageRequested(page);
+}
+
+void MainWindow::ShowInfoWindow() {
+    emit infoRequested();
+}
+
+void MainWindow::ApplyClassRoomSilence(bool silence) {
+    const auto i = static_cast<std::size_t>(LanguageIndex());
+    BitBtn6->setEnabled(!silence);
+    BitBtn17->setEnabled(!silence);
+    Soundeffecton1->setEnabled(!silence);
+    Musicon1->setEnabled(!silence);
+    Soundeffecton1->setChecked(!silence);
+    Musicon1->setChecked(!silence);
+    Soundeffectsoff1->setChecked(silence);
+    Musicoff1->setChecked(silence);
+    if (silence) {
+        BitBtn6->setText(Text(kSilencedSoundCaption[i]));
+        FitText(BitBtn6);
+        return;
+    }
+    BitBtn6->setText(Text(kUnsilencedSoundCaption[i]));
+    FitText(BitBtn6);
+    BitBtn17->setText(Text(kUnsilencedMusicCaption[i]));
+    FitText(BitBtn17);
+}
+
+void MainWindow::ApplyWindowMode() {
+    // Back to partial screen the window is framed again, which only a hidden window takes.
+    if (settings_.WindowMode == 1) {
+        LayOutMainWindow(*this, settings_);
+        return;
+    }
+    hide();
+    LayOutMainWindow(*this, settings_);
+    show();
+}
+
+void MainWindow::ExitClick() {
+    const DataFileResult result = dataFile_.SaveDataFile(settings_);
+    if (!result.ok) {
+        std::cerr << "Quorelin: " << result.message << '\n';
+        reportError_(QString::fromStdString(result.message));
+        return;
+    }
+    saved_ = true;
+    close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // Closing by the close box, Alt+F4 or the desktop keeps the results too: save as Exit
+    // does. A failure must not trap the player, so they choose how to go on.
+    while (!saved_) {
+        const DataFileResult result = dataFile_.SaveDataFile(settings_);
+        if (result.ok) {
+            break;
+        }
+        std::cerr << "Quorelin: " << result.message << '\n';
+        const CloseAnswer answer = askCloseQuestion_(
+            QString::fromUtf8(kCloseNotSaved).arg(QString::fromStdString(result.message)));
+        if (answer == CloseAnswer::QuitWithoutSaving) {
+            finalSaveWanted_ = false;
+            break;
+        }
+        if (answer == CloseAnswer::Cancel) {
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
+    QCoreApplication::quit();
+}
+
+}  // namespace quorelin

@@ -1,0 +1,370 @@
+#include "menus/options_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLinearGradient>
+#include <QPainter>
+#include <array>
+
+#include "game/language.h"
+#include "game/rounding.h"
+#include "kit/device_image.h"
+#include "kit/keys.h"
+#include "kit/platform.h"
+#include "kit/widget_style.h"
+#include "kit/window_frame.h"
+#include "menus/options_texts.h"
+
+namespace quorelin {
+namespace {
+
+using namespace options_texts;
+
+constexpr const char* kEnglishHint =
+    "If it takes a lot of time to start the program, perhaps you´d better use the MsDos "
+    "version Pelmosar.";
+constexpr std::array<const char*, 5> kSlowStartHint{
+    kEnglishHint,
+    "Si arrancar el programa cuesta mucho tiempo, podrías utilizar la versión Msdos Pelmosar.",
+    "Als het opstarten veel tijd kost, kun je eventueel de Msdos versie Pelmosar gebruiken.",
+    "As it opstarten in protte tiid kostet, kinst ek de Msdos ferzje Pelmosar brûke.",
+    kEnglishHint};
+
+constexpr int kClientWidth = 510;
+constexpr int kClientHeight = 394;
+constexpr int kGermanOuterWidth = 520;
+constexpr std::array<int, kTextRowCount> kTextRowTops{100, 123, 147, 170, 195, 220, 235, 263};
+constexpr int kMessagePixels = 11;
+// How long after a mode switch a lost activation is still taken for the switch's own.
+constexpr qint64 kSwitchSettleMs = 400;
+
+const QColor kSilver(192, 192, 192);
+const QColor kNavy(0, 0, 128);
+const QColor kMaroon(128, 0, 0);
+
+QString Text(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+int Round(double value) {
+    return static_cast<int>(RoundHalfEven(value));
+}
+
+QFont PixelFont(const char* face, int pixels, bool bold = false, bool italic = false) {
+    QFont font(face);
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    font.setItalic(italic);
+    return font;
+}
+
+QFrame* MakeRule(QWidget* parent, const char* name, int left, int top) {
+    auto* rule = new QFrame(parent);
+    rule->setObjectName(name);
+    rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    rule->setGeometry(left, top, 465, 2);
+    return rule;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, int left, int width) {
+    auto* button = new QPushButton(parent);
+    button->setObjectName(name);
+    button->setGeometry(left, 296, width, 29);
+    button->setFont(PixelFont("Tahoma", 12));
+    return button;
+}
+
+void SetButton(QPushButton* button, const char* caption, const char* hint) {
+    button->setText(Text(caption));
+    button->setToolTip(Text(hint));
+}
+
+// A bevelled number block in the colours of a falling block, by hue.
+void DrawBlock(QPainter& p, const QRect& r, int hue, const QString& number) {
+    p.fillRect(r, QColor::fromHsv(hue, 255, 110));
+    p.fillRect(r.adjusted(0, 0, -2, -2), QColor::fromHsv(hue, 70, 255));
+    p.fillRect(r.adjusted(2, 2, -2, -2), QColor::fromHsv(hue, 200, 230));
+    p.setFont(PixelFont("Verdana", r.height() / 2, true));
+    p.setPen(Qt::black);
+    p.drawText(r, Qt::AlignCenter, number);
+}
+
+// A few blocks of the table of seven in a dark field: two finished columns, a lone
+// factor, and the product falling onto it.
+QImage OptionsPicture(int width, int height) {
+    QImage image = DeviceImage(width, height, QImage::Format_ARGB32_Premultiplied);
+    QPainter p(&image);
+    QLinearGradient field(0, 0, 0, height);
+    field.setColorAt(0, QColor(20, 30, 150));
+    field.setColorAt(1, QColor(0, 0, 60));
+    p.fillRect(LogicalRect(image), field);
+    p.setPen(QColor(60, 70, 190));
+    p.drawRect(LogicalRect(image).adjusted(0, 0, -1, -1));
+
+    constexpr int kTile = 25;
+    const int left = (width - 5 * kTile) / 2;
+    const int floor = height - 8;
+    p.fillRect(QRect(2, floor, width - 4, 5), QColor(120, 120, 120));
+    const auto cell = [&](int column, int row) {
+        return QRect(left + column * kTile, floor - (row + 1) * kTile, kTile, kTile);
+    };
+    DrawBlock(p, cell(0, 0), 200, "4");
+    DrawBlock(p, cell(0, 1), 40, "28");
+    DrawBlock(p, cell(2, 0), 120, "3");
+    DrawBlock(p, cell(4, 0), 280, "6");
+    DrawBlock(p, cell(4, 1), 40, "42");
+
+    // The falling product with a short trail above it.
+    const QRect falling = cell(2, 3).translated(0, -6);
+    p.setPen(QPen(QColor(150, 160, 230), 1));
+    for (int x : {falling.left() + 6, falling.center().x(), falling.right() - 6}) {
+        p.drawLine(x, falling.top() - 16, x, falling.top() - 4);
+    }
+    DrawBlock(p, falling, 0, "21");
+
+    p.setPen(QColor(255, 255, 255));
+    p.setFont(PixelFont("Verdana", 14, true));
+    p.drawText(QRect(0, 6, width - 8, 20), Qt::AlignRight | Qt::AlignVCenter, "x 7");
+    return image;
+}
+
+}  // namespace
+
+const char* SlowStartHint(int language) {
+    return kSlowStartHint[LanguageIndex(language)];
+}
+
+OptionsWindow::OptionsWindow(Settings& settings)
+    : settings_(settings), beep_([this] { BeepIfSoundOn(settings_); }) {
+    setObjectName("Form3");
+    // A fixed dialog with only the close box.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(Text(kWindowTitle[0]));
+    setFixedSize(kClientWidth, kClientHeight);
+    SetBackground(this, kSilver);
+
+    label1 = MakeLabel("label1", 0, 16);
+    // A narrow face, so that the longest slogan stays inside the window.
+    label1->setFont(PixelFont("Tahoma", 16, true));
+    SetColour(label1, QPalette::WindowText, kNavy);
+    Bevel2 = MakeRule(this, "Bevel2", 16, 48);
+    Image2 = MakePicture(this, "Image2", OptionsPicture(135, 171), 31, 80);
+    label11 = MakeLabel("label11", 192, 75);
+    label11->setFont(PixelFont("MS Sans Serif", 11, true));
+    label3 = MakeLabel("label3", 192, kTextRowTops[0]);
+    label5 = MakeLabel("label5", 192, kTextRowTops[1]);
+    label4 = MakeLabel("label4", 192, kTextRowTops[2]);
+    label12 = MakeLabel("label12", 192, kTextRowTops[3]);
+    label8 = MakeLabel("label8", 192, kTextRowTops[4]);
+    label9 = MakeLabel("label9", 192, kTextRowTops[5]);
+    label10 = MakeLabel("label10", 192, kTextRowTops[6]);
+    label2 = MakeLabel("label2", 192, kTextRowTops[7]);
+    for (QLabel* row : TextRows()) {
+        row->setFont(PixelFont("MS Sans Serif", 9));
+    }
+    Bevel3 = MakeRule(this, "Bevel3", 16, 280);
+
+    BitBtn1 = MakeButton(this, "BitBtn1", 32, 145);
+    BitBtn3 = MakeButton(this, "BitBtn3", 192, 153);
+    BitBtn2 = MakeButton(this, "BitBtn2", 360, 113);
+    BitBtn2->setDefault(true);
+    connect(BitBtn1, &QPushButton::clicked, this, &OptionsWindow::SilenceClick);
+    connect(BitBtn3, &QPushButton::clicked, this, &OptionsWindow::ScreenModeClick);
+    connect(BitBtn2, &QPushButton::clicked, this, &QWidget::close);
+
+    Label111 = MakeLabel("Label111", 24, 336);
+    SetColour(Label111, QPalette::WindowText, kMaroon);
+    Label111->hide();
+    Label6 = MakeLabel("Label6", 32, 352);
+    SetColour(Label6, QPalette::WindowText, kMaroon);
+    Label6->hide();
+    Label7 = MakeLabel("Label7", 192, 368);
+    Label7->setFont(PixelFont("MS Sans Serif", kMessagePixels, false, true));
+    Label7->setText(Text(kNoSoundNote));
+    Label7->adjustSize();
+
+    // Every key reaches the window first, also those a focused button would take.
+    installEventFilter(this);
+    for (QPushButton* button : {BitBtn1, BitBtn3, BitBtn2}) {
+        button->installEventFilter(this);
+    }
+}
+
+QLabel* OptionsWindow::MakeLabel(const char* name, int left, int top) {
+    auto* label = new QLabel(this);
+    label->setObjectName(name);
+    label->move(left, top);
+    label->setFont(PixelFont("MS Sans Serif", kMessagePixels));
+    SetColour(label, QPalette::WindowText, Qt::black);
+    return label;
+}
+
+std::array<QLabel*, 8> OptionsWindow::TextRows() const {
+    return {label3, label5, label4, label12, label8, label9, label10, label2};
+}
+
+void OptionsWindow::FormShow() {
+    const std::size_t i = LanguageIndex(settings_.Language);
+    setWindowTitle(Text(kWindowTitle[i]));
+    // German has the wider window, measured from the outside.
+    setFixedWidth(
+        i == 4 ? ClientSizeFor(*this, {kGermanOuterWidth, OuterSizeOf(*this).height()}).width()
+               : kClientWidth);
+
+    label1->setText(Text(kSlogan[i]));
+    label1->adjustSize();
+    label11->setText(Text(kVersionLine[i]));
+    label11->adjustSize();
+    const std::array<QLabel*, kTextRowCount> rows = TextRows();
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        rows[row]->setText(Text(kTextRows[i][row]));
+        rows[row]->adjustSize();
+    }
+
+    if (settings_.SoundEffects == 1) {
+        SetButton(BitBtn1, kSilenceCaption[i], kSilenceHint[i]);
+    } else {
+        SetButton(BitBtn1, kSilentCaption[i], "");
+    }
+    SetButton(BitBtn2, kProceedCaption[i], kProceedHint[i]);
+    if (settings_.WindowMode == 1) {
+        SetButton(BitBtn3, kOpenReduceCaption[i], kOpenReduceHint[i]);
+    } else {
+        SetButton(BitBtn3, kOpenEnlargeCaption[i], kOpenEnlargeHint[i]);
+    }
+
+    // The slogan stands centred at two fifths of the window's outer width.
+    const int outer = OuterSizeOf(*this).width();
+    label1->move(Round(outer / 5.0 * 2) - Round(label1->width() / 2.0), label1->y());
+    BitBtn2->setFocus();
+}
+
+void OptionsWindow::ShowSlowStartHint(int language) {
+    ShowMessage(Label111, SlowStartHint(language));
+}
+
+// A message line keeps to one line inside the window: a long text gets smaller type.
+void OptionsWindow::ShowMessage(QLabel* label, const char* text) {
+    label->setText(Text(text));
+    QFont font = label->font();
+    for (int pixels = kMessagePixels; pixels >= 8; --pixels) {
+        font.setPixelSize(pixels);
+        label->setFont(font);
+        label->adjustSize();
+        if (label->x() + label->width() <= width() - 2) {
+            break;
+        }
+    }
+    label->show();
+}
+
+void OptionsWindow::SilenceClick() {
+    const std::size_t i = LanguageIndex(settings_.Language);
+    const bool silence = settings_.SoundEffects == 1;
+    settings_.SoundEffects = silence ? 0 : 1;
+    emit silenceSwitched(silence);
+    if (silence) {
+        SetButton(BitBtn1, kSilentCaption[i], "");
+        ShowMessage(Label111, kSilenceNote[i]);
+        return;
+    }
+    SetButton(BitBtn1, kSoundAgainCaption[i], kSoundAgainHint[i]);
+    Label111->hide();
+    beep_();
+}
+
+void OptionsWindow::ScreenModeClick() {
+    const std::size_t i = LanguageIndex(settings_.Language);
+    switching_ = true;
+    if (settings_.WindowMode != 1) {
+        settings_.WindowMode = 1;
+        emit windowModeSwitched();
+        BringToFront();
+        ShowMessage(Label6, kNowFull[i]);
+        SetButton(BitBtn3, kReduceCaption[i], kReduceHint[i]);
+    } else {
+        settings_.WindowMode = 2;
+        emit windowModeSwitched();
+        BringToFront();
+        ShowMessage(Label6, kNowPartial[i]);
+        SetButton(BitBtn3, kEnlargeCaption[i], kEnlargeHint[i]);
+    }
+    switching_ = false;
+    switchEnded_.start();
+}
+
+void OptionsWindow::BringToFront() {
+    raise();
+    activateWindow();
+}
+
+bool OptionsWindow::Settling() const {
+    return switchEnded_.isValid() && switchEnded_.elapsed() < kSwitchSettleMs;
+}
+
+void OptionsWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) {
+        FormShow();
+    }
+}
+
+void OptionsWindow::reject() {
+    close();
+}
+
+void OptionsWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    hide();
+    // The windows placed after this one follow the mode chosen here.
+    if (!closedOnce_) {
+        closedOnce_ = true;
+        emit closed();
+    }
+}
+
+void OptionsWindow::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || isActiveWindow() || !isVisible()) {
+        return;
+    }
+    if (switching_) {
+        return;
+    }
+    if (Settling()) {
+        BringToFront();
+        return;
+    }
+    // Only another window of the program taking over counts, not another program.
+    const QWidget* now = QApplication::activeWindow();
+    if (now != nullptr && now != this) {
+        close();
+    }
+}
+
+bool OptionsWindow::HandleKey(const QKeyEvent& key) {
+    // A bare modifier may still become Alt+letter, which presses a button by its
+    // accelerator before any key press arrives here.
+    if (IsModifierOnly(key.key())) {
+        return false;
+    }
+    close();
+    return true;
+}
+
+void OptionsWindow::keyPressEvent(QKeyEvent* event) {
+    if (!HandleKey(*event)) {
+        event->ignore();
+    }
+}
+
+bool OptionsWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        return HandleKey(*static_cast<QKeyEvent*>(event));
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace quorelin

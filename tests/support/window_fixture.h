@@ -1,0 +1,75 @@
+#pragma once
+// Every window of the program, built and wired as the start-up builds them, for one
+// screen class, window mode and language; the warnings, beeps and pauses are recorded
+// instead of shown or heard, and games run on a simulated clock.
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+#include "game/state.h"
+#include "info/info_window.h"
+#include "menus/level_window.h"
+#include "menus/main_window.h"
+#include "menus/options_window.h"
+#include "play/play_window.h"
+#include "scores/high_score_window.h"
+#include "startup/program_windows.h"
+#include "store/data_file.h"
+#include "tests/support/sim_host.h"
+
+namespace quorelin::testing {
+
+struct ShellFixture {
+    explicit ShellFixture(int screenHeight = 600, int windowMode = 2, int language = 1) {
+        settings.ScreenHeight = screenHeight;
+        settings.ScreenWidth = screenHeight == 480 ? 640 : screenHeight == 600 ? 800 : 1024;
+        settings.WindowMode = static_cast<std::uint8_t>(windowMode);
+        settings.Language = static_cast<std::uint8_t>(language);
+        settings.ColorScheme = 2;
+        settings.SoundEffects = 1;
+        ProgramWindows::Hooks hooks;
+        hooks.gameHost = &host;
+        windows = std::make_unique<ProgramWindows>(settings, game, input, dataFile, hooks);
+        main = &windows->main;
+        level = &windows->level;
+        main->SetWarningReporter([this](const QString& title, const QString& text) {
+            warnings.push_back(title + "|" + text);
+        });
+        main->SetRealScreenHeight([this] { return realScreenHeight; });
+        main->SetPlatformBeep([this] { ++beeps; });
+        main->SetPause([this](std::uint32_t ms) { pauses.push_back(ms); });
+        main->SetErrorReporter([this](const QString& m) { warnings.push_back(m); });
+        level->SetPlatformBeep([this] { ++beeps; });
+        windows->options.SetBeep([this] { ++beeps; });
+    }
+    ~ShellFixture() {
+        for (QWidget* window :
+             {static_cast<QWidget*>(level), static_cast<QWidget*>(&play()),
+              static_cast<QWidget*>(&scores()), static_cast<QWidget*>(&info()),
+              static_cast<QWidget*>(&windows->options), static_cast<QWidget*>(main)}) {
+            window->hide();
+        }
+    }
+
+    PlayWindow& play() { return windows->play; }
+    HighScoreWindow& scores() { return windows->scores; }
+    InfoWindow& info() { return windows->info; }
+
+    Settings settings;
+    GameState game;
+    InputRequests input;
+    SimHost host;
+    DataFile dataFile{std::filesystem::temp_directory_path() / "quorelin-shell-fixture.dat"};
+    std::unique_ptr<ProgramWindows> windows;
+    MainWindow* main = nullptr;
+    LevelWindow* level = nullptr;
+    int realScreenHeight = 100000;
+    std::vector<QString> warnings;
+    int beeps = 0;
+    std::vector<std::uint32_t> pauses;
+};
+
+}  // namespace quorelin::testing
