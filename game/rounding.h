@@ -11,4 +11,9 @@ inline std::int64_t RoundHalfEven(double x) {
     return static_cast<std::int64_t>(std::nearbyint(x));
 }
 
+// The same, for a place or size in pixels.
+inline int RoundToInt(double x) {
+    return static_cast<int>(RoundHalfEven(x));
+}
+
 }  // namespace quorelin
