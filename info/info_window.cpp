@@ -21,7 +21,6 @@ namespace {
 
 using namespace info_texts;
 
-const QColor kNavy(0, 0, 128);
 const QColor kCream(255, 255, 221);
 constexpr QSize kBarSize{649, 27};
 constexpr QSize kPageSize{531, 533};
@@ -30,10 +29,6 @@ constexpr int kKeyIconSize = 22;
 // The narrowest the line font may become, and the room kept free right of a line.
 constexpr int kNarrowestStretch = 50;
 constexpr int kLineGap = 4;
-
-QString Text(const char* text) {
-    return QString::fromUtf8(text);
-}
 
 QFont FaceFont(const char* face, int points) {
     QFont font(face);

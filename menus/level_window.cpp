@@ -61,10 +61,6 @@ constexpr std::array<const char*, 5> kWindowTitle{
 constexpr std::array<const char*, 5> kTableTitleStart{
     "Multiplicate with ", "Tabla del ", "Tafel van ", "Tafel fan ", "Multiplizieren mit "};
 
-QString Text(const char* text) {
-    return QString::fromUtf8(text);
-}
-
 QLabel* MakeLabel(QWidget* parent, const char* name, const char* face, int pixels,
                   const QColor& colour) {
     auto* label = new QLabel(parent);

@@ -175,10 +175,6 @@ constexpr std::array<TableButtonPlace, 20> kTableButtons{{
     {"BitBtn31", 182, 273, kOlive},   {"BitBtn32", 182, 297, kRed},
 }};
 
-QString Text(const char* text) {
-    return QString::fromUtf8(text);
-}
-
 QFrame* MakePanel(QWidget* parent, const char* name, int width, int height) {
     auto* panel = new QFrame(parent);
     panel->setObjectName(name);

@@ -39,24 +39,8 @@ constexpr int kMessagePixels = 11;
 // How long after a mode switch a lost activation is still taken for the switch's own.
 constexpr qint64 kSwitchSettleMs = 400;
 
-const QColor kSilver(192, 192, 192);
-const QColor kNavy(0, 0, 128);
-const QColor kMaroon(128, 0, 0);
-
-QString Text(const char* text) {
-    return QString::fromUtf8(text);
-}
-
 int Round(double value) {
     return static_cast<int>(RoundHalfEven(value));
-}
-
-QFont PixelFont(const char* face, int pixels, bool bold = false, bool italic = false) {
-    QFont font(face);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    font.setItalic(italic);
-    return font;
 }
 
 QFrame* MakeRule(QWidget* parent, const char* name, int left, int top) {
