@@ -74,6 +74,11 @@ protected:
         fs::create_directories(dir_);
         fs::current_path(dir_);
         WriteZeroFile();
+        // A test started under nohup inherits an ignored SIGHUP, which the program keeps
+        // ignoring: the signals the tests send must do what they do for a player.
+        for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
+            ::signal(signal, SIG_DFL);
+        }
         ::alarm(kWatchdogSeconds);
     }
     void TearDown() override {
