@@ -43,7 +43,6 @@ constexpr std::array<const char*, 5> kEmptyNameWarning{
 constexpr const char* kScreenChanged =
     "The size of the screen has been changed! You´d better stop the program and start it "
     "again! ";
-constexpr const char* kDefaultName = "Jan Klaasen";
 constexpr const char* kEntryNotSaved =
     "The new high score could not be written to the data file yet:\n%1\n\nIt stays in the "
     "list, and the game tries to save it again when it ends.";
@@ -128,27 +127,6 @@ QString DecodeName(const std::string& bytes) {
 }
 
 }  // namespace
-
-std::uint16_t StoredScore(std::int32_t score) {
-    return static_cast<std::uint16_t>(std::clamp<std::int32_t>(score, 0, 65535));
-}
-
-int InsertResult(HighScoreList& list, std::int32_t score, std::int32_t level) {
-    for (std::size_t r = 0; r < list.size(); ++r) {
-        if (static_cast<std::int32_t>(list[r].score()) < score) {
-            // Whole entries move, so their spare bytes travel with them; the new entry
-            // takes over the bytes of the one that stood at its rank.
-            for (std::size_t k = list.size() - 1; k > r; --k) {
-                list[k] = list[k - 1];
-            }
-            list[r].setScore(StoredScore(score));
-            list[r].setNameBytes(std::string(18, ' '));
-            list[r].setLevel(level);
-            return static_cast<int>(r) + 1;
-        }
-    }
-    return 0;
-}
 
 QImage PaintListArea(int colorScheme) {
     QImage image = DeviceImage(kListAreaWidth, kListAreaHeight, QImage::Format_RGB32);
@@ -413,7 +391,7 @@ void HighScoreWindow::setVisible(bool visible) {
     raise();
     activateWindow();
     // Focus as the fill decided, now that the window is on screen.
-    (entryPending_ ? static_cast<QWidget*>(NameBox) : BitBtn1)->setFocus();
+    (working_.EntryPending() ? static_cast<QWidget*>(NameBox) : BitBtn1)->setFocus();
 }
 
 void HighScoreWindow::SetHeadingTexts() {
@@ -424,8 +402,10 @@ void HighScoreWindow::SetHeadingTexts() {
 // The showing procedure, steps 1 to 8.
 void HighScoreWindow::FormShow() {
     const bool afterGame = game_.AfterGame == 1;
-    // 1, 2.
-    tableText_ = QString::number(RoundHalfEven(game_.TableNumber));
+    // 1, 2. The table number is a whole number kept as a float; from here on the window
+    // holds it as the whole number.
+    const int table = RoundToInt(game_.TableNumber);
+    tableText_ = QString::number(table);
     SetHeadingTexts();
     setWindowTitle(Text(kWindowTitle, Language()));
     // 3.
@@ -456,7 +436,7 @@ void HighScoreWindow::FormShow() {
     // 6, 7, 8.
     CheckScreen();
     FitHeading();
-    FillAndInsert(game_.LevelScore, game_.StartLevel);
+    FillAndInsert(table, game_.LevelScore, game_.StartLevel);
 }
 
 void HighScoreWindow::CheckScreen() {
@@ -487,21 +467,13 @@ void HighScoreWindow::FitHeading() {
     Panel13->setFont(font);
 }
 
-void HighScoreWindow::FillAndInsert(std::int32_t score, std::int32_t level) {
-    // 1.
-    listIndex_ = static_cast<int>(
-        std::clamp<std::int64_t>(RoundHalfEven(game_.TableNumber), 1, kTableCount));
-    entryPending_ = false;
-    working_ = dataFile_.store().GetList(listIndex_);
-    // 2.
-    if (const int rank = InsertResult(working_, score, level); rank != 0) {
-        newEntryRank_ = rank;
-        entryPending_ = true;
-    }
+void HighScoreWindow::FillAndInsert(int table, std::int32_t score, std::int32_t level) {
+    // 1, 2.
+    working_.FillAndInsert(dataFile_.store(), table, score, level);
     // 3, 4.
     for (int rank = 1; rank <= 12; ++rank) {
         const auto i = static_cast<std::size_t>(rank - 1);
-        const HighScoreEntry& entry = working_[i];
+        const HighScoreEntry& entry = working_.List()[i];
         NameFields[i]->setText(QStringLiteral(" ") + DecodeName(entry.nameBytes()));
         NameFields[i]->show();
         ScoreLabels[i]->setText(QString::number(entry.score()));
@@ -512,8 +484,8 @@ void HighScoreWindow::FillAndInsert(std::int32_t score, std::int32_t level) {
         LevelLabels[i]->adjustSize();
     }
     // 5.
-    if (entryPending_) {
-        QLabel* field = NameFields[static_cast<std::size_t>(newEntryRank_ - 1)];
+    if (working_.EntryPending()) {
+        QLabel* field = NameFields[static_cast<std::size_t>(working_.NewEntryRank() - 1)];
         NameBox->move(field->x() + 5, field->y() + 6);
         field->hide();
         NameBox->show();
@@ -529,24 +501,16 @@ void HighScoreWindow::TableButtonClick(int table) {
     tableText_ = QString::number(table);
     game_.TableNumber = table;
     SetHeadingTexts();
-    FillAndInsert(0, 1);
+    FillAndInsert(table, 0, 1);
 }
 
 void HighScoreWindow::StoreEntry() {
-    if (!entryPending_) {
+    const QList<uint> typed = NameBox->text().toUcs4();
+    if (!working_.StoreEntry(std::u32string(typed.begin(), typed.end()), dataFile_.store())) {
         return;
     }
-    QString name = NameBox->text();
-    if (name.isEmpty()) {
-        name = QString::fromLatin1(kDefaultName);
-    }
-    const QList<uint> ucs4 = name.toUcs4();
-    std::u32string text(ucs4.begin(), ucs4.end());
-    text.resize(std::min(text.size(), kNameCapacity));
-    const auto i = static_cast<std::size_t>(newEntryRank_ - 1);
-    working_[i].setNameBytes(EncodeWindows1252(text));
-    dataFile_.store().ReplaceList(listIndex_, working_);
-    NameFields[i]->setText(QStringLiteral(" ") + DecodeName(working_[i].nameBytes()));
+    const auto i = static_cast<std::size_t>(working_.NewEntryRank() - 1);
+    NameFields[i]->setText(QStringLiteral(" ") + DecodeName(working_.List()[i].nameBytes()));
     NameFields[i]->show();
     SaveStoredEntry();
 }
@@ -576,7 +540,7 @@ bool HighScoreWindow::AskLeaveWithoutName(bool closeRequest) {
 }
 
 void HighScoreWindow::ConfirmAndLeave() {
-    if (entryPending_ && NameBox->text().isEmpty() && !AskLeaveWithoutName(false)) {
+    if (working_.EntryPending() && NameBox->text().isEmpty() && !AskLeaveWithoutName(false)) {
         NameBox->setFocus();
         return;
     }
@@ -588,10 +552,10 @@ void HighScoreWindow::ConfirmAndLeave() {
 }
 
 void HighScoreWindow::FormDeactivate() {
-    if (entryPending_) {
+    if (working_.EntryPending()) {
         StoreEntry();
         NameBox->hide();
-        entryPending_ = false;
+        working_.EndEntry();
     }
     hide();
 }
@@ -610,7 +574,7 @@ void HighScoreWindow::changeEvent(QEvent* event) {
 }
 
 void HighScoreWindow::closeEvent(QCloseEvent* event) {
-    if (!entryPending_) {
+    if (!working_.EntryPending()) {
         event->accept();
         return;
     }
@@ -622,7 +586,7 @@ void HighScoreWindow::closeEvent(QCloseEvent* event) {
     hide();
     NameBox->clear();
     NameBox->hide();
-    entryPending_ = false;
+    working_.EndEntry();
     event->accept();
 }
 
@@ -632,7 +596,7 @@ void HighScoreWindow::hideEvent(QHideEvent* event) {
     if (event->spontaneous()) {
         return;
     }
-    entryPending_ = false;
+    working_.EndEntry();
     // However the window was left, the next child finds the name box empty.
     NameBox->clear();
     NameBox->hide();
