@@ -12,7 +12,6 @@
 //  A plain show() follows GameState::AfterGame. Hiding the window, for whatever reason,
 //  emits hidden(), after which the main window shows again.
 #include <QFont>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -31,14 +30,6 @@ namespace quorelin {
 // lowered one at a time until the text is at most headingWidth - 4 wide, at most 30
 // times. Returns the pixel size to use.
 int FitHeadingFontSize(QFont font, const QString& text, int headingWidth);
-
-// The list area (535 x 297): dark red, a raised two-pixel bevel and two sunken boxes;
-// the shadow colour is black in the Simple scheme and RGB(80,0,0) in Sophisticated.
-QImage PaintListArea(int colorScheme);
-// The banner: HIGH SCORES in large yellow letters on dark red.
-QImage PaintScoresBanner(int colorScheme, int width, int height);
-// The full-screen background: dark red with a raised bevel along the screen's edge.
-QImage PaintScoresBackground(int colorScheme, int width, int height);
 
 class HighScoreWindow : public QWidget {
     Q_OBJECT
@@ -147,7 +138,7 @@ private:
     void StoreEntry();
     void SaveStoredEntry();
     bool AskLeaveWithoutName(bool closeRequest);
-    int Language() const;
+    std::size_t Language() const;  // Language - 1, the index of the text tables
 
     Settings& settings_;
     GameState& game_;
