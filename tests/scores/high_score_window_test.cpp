@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <ostream>
 #include <string_view>
 #include <vector>
 
@@ -335,6 +336,10 @@ const LayoutCase kLayoutCases[] = {
     {ScreenCase::Class600Partial, -30, -35, {20, 20, 760, 540, false}},
     {ScreenCase::Class768Full, 117, 45, {0, 0, 1024, 768, true}},
     {ScreenCase::Class768Partial, -10, 0, {118, 48, 788, 653, false}}};
+
+void PrintTo(const LayoutCase& c, std::ostream* os) {
+    *os << ScreenCaseName(c.screen);
+}
 
 class HighScoreWindowLayout : public HighScoreWindowTest,
                               public ::testing::WithParamInterface<LayoutCase> {};
