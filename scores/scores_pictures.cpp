@@ -17,6 +17,13 @@ QColor ShadowColour(int colorScheme) {
     return colorScheme == 2 ? QColor(80, 0, 0) : kBlack;
 }
 
+// A picture's dark red ground.
+QImage Ground(int width, int height) {
+    QImage image = DeviceImage(width, height, QImage::Format_RGB32);
+    image.fill(kMaroon);
+    return image;
+}
+
 // A two-pixel bevel: `topLeft` on the top and left edges, `bottomRight` on the others.
 void DrawBevel(QPainter& p, const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
     for (int i = 0; i < 2; ++i) {
@@ -34,19 +41,17 @@ void DrawBevel(QPainter& p, const QRect& r, const QColor& topLeft, const QColor&
 }  // namespace
 
 QImage PaintListArea(int colorScheme) {
-    QImage image = DeviceImage(kListAreaWidth, kListAreaHeight, QImage::Format_RGB32);
-    image.fill(kMaroon);
+    // The background's raised ground, with two sunken boxes in it.
+    QImage image = PaintScoresBackground(colorScheme, kListAreaWidth, kListAreaHeight);
     QPainter p(&image);
     const QColor shadow = ShadowColour(colorScheme);
-    DrawBevel(p, LogicalRect(image), kRed, shadow);
     DrawBevel(p, QRect(QPoint(13, 15), QPoint(240, 280)), shadow, kRed);
     DrawBevel(p, QRect(QPoint(293, 15), QPoint(520, 280)), shadow, kRed);
     return image;
 }
 
 QImage PaintScoresBanner(int colorScheme, int width, int height) {
-    QImage image = DeviceImage(width, height, QImage::Format_RGB32);
-    image.fill(kMaroon);
+    QImage image = Ground(width, height);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, colorScheme == 2);
     p.setRenderHint(QPainter::TextAntialiasing, colorScheme == 2);
@@ -77,8 +82,7 @@ QImage PaintScoresBanner(int colorScheme, int width, int height) {
 }
 
 QImage PaintScoresBackground(int colorScheme, int width, int height) {
-    QImage image = DeviceImage(width, height, QImage::Format_RGB32);
-    image.fill(kMaroon);
+    QImage image = Ground(width, height);
     QPainter p(&image);
     DrawBevel(p, LogicalRect(image), kRed, ShadowColour(colorScheme));
     return image;

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "scores/scores_layout.h"
+#include "tests/store/sample_list.h"
 #include "tests/support/case_names.h"
 
 namespace quorelin {
@@ -23,20 +24,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A list with the given scores down the ranks, names "E1".."E12" and levels 1..12.
-HighScoreList MakeList(const std::vector<int>& scores) {
-    HighScoreList list{};
-    for (std::size_t i = 0; i < list.size(); ++i) {
-        list[i].setScore(static_cast<std::uint16_t>(i < scores.size() ? scores[i] : 0));
-        // Built in two steps: GCC 12 warns falsely (-Wrestrict) about "E" + std::to_string
-        // in a Release build.
-        std::string name = "E";
-        name += std::to_string(i + 1);
-        list[i].setNameBytes(name);
-        list[i].setLevel(static_cast<std::int32_t>(i + 1));
-    }
-    return list;
-}
+using testing::MakeList;
 
 class HighScoreWindowTest : public ::testing::Test {
 protected:

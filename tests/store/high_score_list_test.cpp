@@ -6,25 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "tests/store/sample_list.h"
+
 namespace quorelin {
 namespace {
 
-// A list with the given scores down the ranks (0 for the rest), names "E1".."E12",
-// levels 1..12, and in each entry's spare bytes its own rank, so that an entry that did
-// not move whole is recognised as no old entry.
-HighScoreList MakeList(const std::vector<int>& scores) {
-    HighScoreList list{};
-    for (std::size_t i = 0; i < list.size(); ++i) {
-        list[i].setScore(static_cast<std::uint16_t>(i < scores.size() ? scores[i] : 0));
-        list[i].bytes()[22] = list[i].bytes()[23] = static_cast<std::uint8_t>(i + 1);
-        // Built in two steps: GCC 12 warns falsely (-Wrestrict) about "E" + std::to_string.
-        std::string name = "E";
-        name += std::to_string(i + 1);
-        list[i].setNameBytes(name);
-        list[i].setLevel(static_cast<std::int32_t>(i + 1));
-    }
-    return list;
-}
+using testing::MakeList;
 
 // The ranks of `after` by what stands there: "E3" for the whole old entry of rank 3,
 // "new" for a new entry with `score` and `level`, "?" for anything else.
@@ -67,7 +54,7 @@ TEST(InsertResult, AResultEntersAboveTheFirstStrictlyLowerScoreAndRankTwelveDrop
         {{65535, 100}, 65536 + 10, 1, 65535, "new E1 E2 E3 E4 E5 E6 E7 E8 E9 E10 E11"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.result << " into " << c.ranks);
+        SCOPED_TRACE(::testing::Message() << c.result << " into " << c.ranks);
         const HighScoreList before = MakeList(c.scores);
         HighScoreList list = before;
         EXPECT_EQ(InsertResult(list, c.result, 21), c.rank);
@@ -95,7 +82,7 @@ TEST_F(WorkingListTest, AResultThatFindsARankWaitsAsPendingAndTheStoreIsUntouche
                        {0, 1, 1, true, 1},
                        {25, 0, 20, false, 0}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "table " << c.table << " score " << c.score);
+        SCOPED_TRACE(::testing::Message() << "table " << c.table << " score " << c.score);
         working.FillAndInsert(store, c.table, c.score, 6);
         EXPECT_EQ(working.ListIndex(), c.listIndex);
         EXPECT_EQ(working.EntryPending(), c.pending);
