@@ -10,7 +10,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
-#include <algorithm>
 #include <iostream>
 #include <string>
 

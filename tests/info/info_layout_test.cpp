@@ -15,6 +15,12 @@
 #include "tests/support/case_names.h"
 
 namespace quorelin {
+
+// A screen case in a parameter prints as its name.
+void PrintTo(ScreenCase c, std::ostream* os) {
+    *os << ScreenCaseName(c);
+}
+
 namespace {
 
 using Page = InfoWindow::Page;
