@@ -10,16 +10,15 @@
 namespace quorelin {
 namespace {
 
-template <typename T>
-using PerCase = std::array<T, 6>;
-
-// Columns: 768 full, 768 partial, 600 full, 600 partial, 480 full, 480 partial.
-constexpr PerCase<QPoint> kBarAt{{{148, 80}, {39, 25}, {56, 19}, {6, 0}, {0, 0}, {0, 0}}};
-constexpr PerCase<QPoint> kPageAt{{{230, 100}, {121, 47}, {138, 48}, {88, 22}, {57, 10}, {22, 10}}};
-constexpr PerCase<int> kPageHeight{533, 533, 533, 512, 468, 470};
-constexpr PerCase<int> kCloseLeft{1006, 0, 782, 0, 0, 0};
-constexpr PerCase<bool> kFooterShown{true, true, true, false, false, false};
-constexpr PerCase<int> kPackFrom{0, 0, 0, 0, 55, 20};
+// Columns: 480 full, 480 partial, 600 full, 600 partial, 768 full, 768 partial.
+// clang-format off
+constexpr ByCase<QPoint> kBarAt{{{0, 0}, {0, 0}, {56, 19}, {6, 0}, {148, 80}, {39, 25}}};
+constexpr ByCase<QPoint> kPageAt{{{57, 10}, {22, 10}, {138, 48}, {88, 22}, {230, 100}, {121, 47}}};
+constexpr ByCase<int> kPageHeight{468, 470, 533, 512, 533, 533};
+constexpr ByCase<int> kCloseLeft{0, 0, 782, 0, 1006, 0};
+constexpr ByCase<bool> kFooterShown{false, false, true, false, true, true};
+constexpr ByCase<int> kPackFrom{55, 20, 0, 0, 0, 0};
+// clang-format on
 
 // Lines 1..31 and the footer: on 600 and 768 lines, and on 480 lines.
 constexpr std::array<InfoLineTops, 2> kLineTops{{
@@ -58,20 +57,10 @@ std::size_t ClassColumn(const Settings& settings) {
 
 }  // namespace
 
-InfoLayoutCase InfoLayoutCaseFor(const Settings& settings) {
-    const bool full = settings.WindowMode == 1;
-    if (settings.ScreenHeight >= 768) {
-        return full ? InfoLayoutCase::Large768Full : InfoLayoutCase::Large768Partial;
-    }
-    if (settings.ScreenHeight >= 600) {
-        return full ? InfoLayoutCase::Mid600Full : InfoLayoutCase::Mid600Partial;
-    }
-    return full ? InfoLayoutCase::Small480Full : InfoLayoutCase::Small480Partial;
-}
-
 InfoPlacement InfoPlacementFor(const Settings& settings) {
-    const auto c = static_cast<std::size_t>(InfoLayoutCaseFor(settings));
-    return {kBarAt[c], kPageAt[c], kPageHeight[c], kCloseLeft[c], kFooterShown[c], kPackFrom[c]};
+    const ScreenCase c = ScreenCaseFor(settings);
+    return {At(kBarAt, c),     At(kPageAt, c),      At(kPageHeight, c),
+            At(kCloseLeft, c), At(kFooterShown, c), At(kPackFrom, c)};
 }
 
 const InfoLineTops& InfoLineTopsFor(const Settings& settings) {
@@ -136,7 +125,7 @@ void LayOutInfoWindow(InfoWindow& w, const Settings& settings) {
 
     // The window scrolls what it cannot show; on 480 lines in partial screen only up and
     // down, since the bar is wider than the window.
-    const bool small = InfoLayoutCaseFor(settings) == InfoLayoutCase::Small480Partial;
+    const bool small = ScreenCaseFor(settings) == ScreenCase::Class480Partial;
     w.ScrollBox()->setHorizontalScrollBarPolicy(small ? Qt::ScrollBarAlwaysOff
                                                       : Qt::ScrollBarAsNeeded);
     QRect extent =

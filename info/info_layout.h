@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <array>
 
+#include "game/screen_case.h"
 #include "game/state.h"
 #include "info/info_pages.h"
 
@@ -15,18 +16,7 @@ namespace quorelin {
 
 class InfoWindow;
 
-// The six cases, in the order of the placement table's columns.
-enum class InfoLayoutCase {
-    Large768Full,
-    Large768Partial,
-    Mid600Full,
-    Mid600Partial,
-    Small480Full,
-    Small480Partial
-};
-InfoLayoutCase InfoLayoutCaseFor(const Settings& settings);
-
-// The placement of one case.
+// The placement of one screen case.
 struct InfoPlacement {
     QPoint bar;        // the button bar, in the window
     QPoint page;       // the page panel, in the window

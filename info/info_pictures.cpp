@@ -7,6 +7,7 @@
 #include <QPolygonF>
 
 #include "kit/device_image.h"
+#include "kit/widget_style.h"
 
 namespace quorelin {
 namespace {
@@ -15,13 +16,6 @@ QImage Transparent(int width, int height) {
     QImage image = DeviceImage(width, height, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     return image;
-}
-
-QFont BoldFont(int pixels) {
-    QFont font("Verdana");
-    font.setBold(true);
-    font.setPixelSize(pixels);
-    return font;
 }
 
 // A bevelled number block in the colours of a falling block, by hue.
@@ -36,7 +30,7 @@ void DrawNumberBlock(QPainter& p, const QRectF& r, int hue, const QString& numbe
     face.setColorAt(1, QColor::fromHsv(hue, 230, 200));
     p.setBrush(face);
     p.drawRect(r.adjusted(2, 2, -2, -2));
-    p.setFont(BoldFont(static_cast<int>(r.height() * 0.55)));
+    p.setFont(PixelFont("Verdana", static_cast<int>(r.height() * 0.55), true));
     p.setPen(Qt::black);
     p.drawText(r, Qt::AlignCenter, number);
 }
@@ -198,10 +192,10 @@ QImage KeysRulePicture(int width, int height) {
 
     // The table beside the falling block, the sum under the column.
     p.setPen(Qt::white);
-    p.setFont(BoldFont(14));
+    p.setFont(PixelFont("Verdana", 14, true));
     p.drawText(QRectF(4, falling.top(), left - 6, blockH), Qt::AlignCenter, "x 8 ->");
     p.setPen(QColor(255, 255, 160));
-    p.setFont(BoldFont(15));
+    p.setFont(PixelFont("Verdana", 15, true));
     p.drawText(QRectF(2, h - 30, w - 4, 24), Qt::AlignCenter, "3 x 8 = 24");
     return image;
 }

@@ -21,7 +21,6 @@ namespace {
 
 using namespace info_texts;
 
-const QColor kCream(255, 255, 221);
 constexpr QSize kBarSize{649, 27};
 constexpr QSize kPageSize{531, 533};
 constexpr QSize kKeysPanelSize{153, 213};
@@ -29,12 +28,6 @@ constexpr int kKeyIconSize = 22;
 // The narrowest the line font may become, and the room kept free right of a line.
 constexpr int kNarrowestStretch = 50;
 constexpr int kLineGap = 4;
-
-QFont FaceFont(const char* face, int points) {
-    QFont font(face);
-    font.setPointSize(points);
-    return font;
-}
 
 const PageLines& LinesOf(InfoWindow::Page page, std::size_t language) {
     switch (page) {
@@ -85,9 +78,8 @@ void InfoWindow::BuildBar(QWidget* canvas) {
     Panel1->resize(kBarSize);
     SetBackground(Panel1, kNavy);
     const auto button = [this](QWidget* parent, const char* name) {
-        auto* b = new QPushButton(parent);
-        b->setObjectName(name);
-        b->setFont(FaceFont("MS Serif", 7));
+        auto* b = MakeButton(parent, name, {});
+        b->setFont(PointFont("MS Serif", 7));
         b->installEventFilter(this);
         return b;
     };
@@ -110,20 +102,17 @@ void InfoWindow::BuildPage(QWidget* canvas) {
     Panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel2->setLineWidth(2);
     Panel2->resize(kPageSize);
-    SetBackground(Panel2, kCream);
+    SetBackground(Panel2, kPaleYellow);
     for (std::size_t n = 0; n < Lines.size(); ++n) {
         auto* line = new QLabel(Panel2);
         line->setObjectName(QString("Label%1").arg(n + 1));
-        SetColour(line, QPalette::WindowText, Qt::black);
+        SetColour(line, QPalette::WindowText, kBlack);
         Lines[n] = line;
     }
     Label32 = new QLabel(Panel2);
     Label32->setObjectName("Label32");
-    QFont footer("MS Serif");
-    footer.setPixelSize(9);
-    footer.setItalic(true);
-    Label32->setFont(footer);
-    SetColour(Label32, QPalette::WindowText, Qt::black);
+    Label32->setFont(PixelFont("MS Serif", 9, false, true));
+    SetColour(Label32, QPalette::WindowText, kBlack);
     Image1 = MakePicture(Panel2, "Image1", RunningBlockPicture(), 52, 420);
     Image2 = MakePicture(Panel2, "Image2", JusticeBoxPicture(), 40, 300);
     BuildKeysPanel();
@@ -135,20 +124,18 @@ void InfoWindow::BuildKeysPanel() {
     Panel3->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel3->setLineWidth(1);
     Panel3->setGeometry(QRect(QPoint(356, 20), kKeysPanelSize));
-    SetBackground(Panel3, kCream);
+    SetBackground(Panel3, kPaleYellow);
     Image3 = MakePicture(Panel3, "Image3", KeysRulePicture(), 8, 6);
     Image4 = MakePicture(Panel3, "Image4", ArrowKeyPicture(ArrowKey::Left, kKeyIconSize), 6, 160);
     Image5 = MakePicture(Panel3, "Image5", ArrowKeyPicture(ArrowKey::Right, kKeyIconSize), 78, 160);
     Image6 = MakePicture(Panel3, "Image6", ArrowKeyPicture(ArrowKey::Down, kKeyIconSize), 6, 188);
     // The captions break between words where a language needs two lines.
     const auto caption = [this](const char* name, const QRect& place) {
-        auto* label = new QLabel(Panel3);
-        label->setObjectName(name);
-        label->setGeometry(place);
+        QLabel* label = MakeLabel(Panel3, name, place.topLeft(), PointFont("MS Sans Serif", 7));
+        label->resize(place.size());
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        label->setFont(FaceFont("MS Sans Serif", 7));
-        SetColour(label, QPalette::WindowText, Qt::black);
+        SetColour(label, QPalette::WindowText, kBlack);
         return label;
     };
     Label33 = caption("Label33", QRect(30, 156, 46, 23));
@@ -249,15 +236,15 @@ void InfoWindow::ShowPage(Page page) {
 void InfoWindow::SetButtonColours(Page page) {
     for (const Page each : {Page::About, Page::GameInstructions, Page::Disclaimer}) {
         QPushButton* button = PageButton(each);
-        button->setFont(FaceFont("MS Serif", 7));
-        SetColour(button, QPalette::ButtonText, each == page ? QColor(Qt::black) : kNavy);
+        button->setFont(PointFont("MS Serif", 7));
+        SetColour(button, QPalette::ButtonText, each == page ? kBlack : kNavy);
     }
 }
 
 // The design's line face is narrower than the open face that stands in for it: the lines
 // keep their height and are narrowed only as far as the page needs.
 void InfoWindow::FitLineFont() {
-    QFont font = FaceFont("MS Sans Serif", 8);
+    QFont font = PointFont("MS Sans Serif", 8);
     for (int stretch = 100; stretch >= kNarrowestStretch; --stretch) {
         font.setStretch(stretch);
         const QFontMetrics metrics(font);

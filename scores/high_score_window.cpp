@@ -8,78 +8,33 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPixmap>
 #include <QScreen>
-#include <algorithm>
 #include <iostream>
 #include <string>
 
 #include "game/language.h"
 #include "game/rounding.h"
-#include "kit/device_image.h"
+#include "kit/pictures.h"
+#include "kit/widget_style.h"
 #include "kit/window_frame.h"
 #include "scores/scores_layout.h"
+#include "scores/scores_pictures.h"
+#include "scores/scores_texts.h"
 #include "store/windows1252.h"
 
 namespace quorelin {
 namespace {
 
-constexpr std::array<const char*, 5> kWindowTitle{
-    " Mirandol Tables High Scores", " Mirandol Tablas High Scores", " Mirandol Tafels High Scores",
-    " Mirandol Tafels High Scores", " Mirandol Einmaleins High Scores"};
-constexpr std::array<const char*, 5> kBigHeading{"Multiplications with ", "Tabla del ",
-                                                 "Tafel van ", "Tafel fan ", "Einmaleins x "};
-constexpr std::array<const char*, 5> kSmallHeading{
-    "HIGH SCORES Tables x ", "HIGH SCORES Tabla del ", "HIGH SCORES Tafel van ",
-    "HIGH SCORES Tafel fan ", "HIGH SCORES Einmaleins x "};
-constexpr std::array<const char*, 5> kOkCaption{"Ok", "Aceptar ", "Ok", "Akkoart", "Ok"};
-constexpr std::array<const char*, 5> kEmptyNameWarning{
-    "You forgot to fill in your name!  Are you sure to leave?",
-    "¡Has olvidado escribir tu nombre! ¿Estás seguro de que quieres salir?",
-    "Je bent vergeten je naam in te vullen! Ben je er zeker van dat je vertrekken wilt?",
-    "Hast forgetten dyn namme te skriuwen! Bist der wis fan wei te gean?",
-    "Du hast vergessen, deinen Namen auszufüllen. Bist du sicher, daß du gehen möchtest?"};
-constexpr const char* kScreenChanged =
-    "The size of the screen has been changed! You´d better stop the program and start it "
-    "again! ";
-constexpr const char* kDefaultName = "Jan Klaasen";
-constexpr const char* kEntryNotSaved =
-    "The new high score could not be written to the data file yet:\n%1\n\nIt stays in the "
-    "list, and the game tries to save it again when it ends.";
+using namespace scores_texts;
+
 constexpr int kNameBoxMaxLength = 17;
 
-const QColor kDarkRed(128, 0, 0);
-const QColor kBrightRed(255, 0, 0);
-const QColor kYellow(255, 255, 0);
-
-QColor ShadowColour(int colorScheme) {
-    return colorScheme == 2 ? QColor(80, 0, 0) : QColor(0, 0, 0);
-}
-
 QColor NameBoxColour(int colorScheme) {
-    return colorScheme == 2 ? QColor(144, 0, 0) : kDarkRed;
+    return colorScheme == 2 ? QColor(144, 0, 0) : kMaroon;
 }
 
-QString Text(const std::array<const char*, 5>& table, int language) {
-    return QString::fromUtf8(table[static_cast<std::size_t>(language - 1)]);
-}
-
-// A two-pixel bevel: `topLeft` on the top and left edges, `bottomRight` on the others.
-void DrawBevel(QPainter& p, const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
-    for (int i = 0; i < 2; ++i) {
-        const int x1 = r.left() + i;
-        const int y1 = r.top() + i;
-        const int x2 = r.right() - i;
-        const int y2 = r.bottom() - i;
-        p.fillRect(QRect(QPoint(x1, y2), QPoint(x2, y2)), bottomRight);
-        p.fillRect(QRect(QPoint(x2, y1), QPoint(x2, y2)), bottomRight);
-        p.fillRect(QRect(QPoint(x1, y1), QPoint(x2 - 1, y1)), topLeft);
-        p.fillRect(QRect(QPoint(x1, y1), QPoint(x1, y2 - 1)), topLeft);
-    }
-}
-
-// A label drawn as a raised panel in the list's reds (the small heading).
+// A label on a raised panel in the list's reds (the small heading).
 class RaisedPanel : public QLabel {
 public:
     using QLabel::QLabel;
@@ -89,38 +44,11 @@ protected:
     void paintEvent(QPaintEvent* event) override {
         {
             QPainter p(this);
-            p.fillRect(rect(), kDarkRed);
-            DrawBevel(p, rect(), kBrightRed, ShadowColour(colorScheme));
+            PaintRaisedPanel(p, rect(), colorScheme);
         }
         QLabel::paintEvent(event);
     }
 };
-
-QFont Font(const char* family, int pixels, bool bold) {
-    QFont font(QString::fromLatin1(family));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
-QLabel* AddLabel(QWidget* parent, const QString& name, const QFont& font) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setFont(font);
-    return label;
-}
-
-// The OK button's glyph: a green tick.
-QIcon OkGlyph() {
-    QPixmap pixmap(18, 18);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    QPen pen(QColor(0, 128, 0), 3.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    p.setPen(pen);
-    p.drawPolyline(QPolygonF({QPointF(3, 9), QPointF(7, 14), QPointF(15, 4)}));
-    return QIcon(pixmap);
-}
 
 QString DecodeName(const std::string& bytes) {
     const std::u32string text = DecodeWindows1252(bytes);
@@ -129,115 +57,41 @@ QString DecodeName(const std::string& bytes) {
 
 }  // namespace
 
-std::uint16_t StoredScore(std::int32_t score) {
-    return static_cast<std::uint16_t>(std::clamp<std::int32_t>(score, 0, 65535));
-}
-
-int InsertResult(HighScoreList& list, std::int32_t score, std::int32_t level) {
-    for (std::size_t r = 0; r < list.size(); ++r) {
-        if (static_cast<std::int32_t>(list[r].score()) < score) {
-            // Whole entries move, so their spare bytes travel with them; the new entry
-            // takes over the bytes of the one that stood at its rank.
-            for (std::size_t k = list.size() - 1; k > r; --k) {
-                list[k] = list[k - 1];
-            }
-            list[r].setScore(StoredScore(score));
-            list[r].setNameBytes(std::string(18, ' '));
-            list[r].setLevel(level);
-            return static_cast<int>(r) + 1;
-        }
-    }
-    return 0;
-}
-
-QImage PaintListArea(int colorScheme) {
-    QImage image = DeviceImage(kListAreaWidth, kListAreaHeight, QImage::Format_RGB32);
-    image.fill(kDarkRed);
-    QPainter p(&image);
-    const QColor shadow = ShadowColour(colorScheme);
-    DrawBevel(p, LogicalRect(image), kBrightRed, shadow);
-    DrawBevel(p, QRect(QPoint(13, 15), QPoint(240, 280)), shadow, kBrightRed);
-    DrawBevel(p, QRect(QPoint(293, 15), QPoint(520, 280)), shadow, kBrightRed);
-    return image;
-}
-
-QImage PaintScoresBanner(int colorScheme, int width, int height) {
-    QImage image = DeviceImage(width, height, QImage::Format_RGB32);
-    image.fill(kDarkRed);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing, colorScheme == 2);
-    p.setRenderHint(QPainter::TextAntialiasing, colorScheme == 2);
-    QFont font = Font("VAG Rounded Thin", height * 7 / 10, true);
-    font.setLetterSpacing(QFont::AbsoluteSpacing, height / 20.0);
-    const QString text = QStringLiteral("HIGH SCORES");
-    // Shrink until the words fit with a margin.
-    while (QFontMetrics(font).horizontalAdvance(text) > width - 20 && font.pixelSize() > 8) {
-        font.setPixelSize(font.pixelSize() - 1);
-    }
-    QPainterPath path;
-    const QFontMetrics metrics(font);
-    const double x = (width - metrics.horizontalAdvance(text)) / 2.0;
-    const double y = (height + metrics.ascent() - metrics.descent()) / 2.0;
-    path.addText(x, y, font, text);
-    const int depth = std::max(2, height / 25);
-    p.fillPath(path.translated(depth, depth), ShadowColour(colorScheme));
-    if (colorScheme == 2) {
-        QLinearGradient gold(0, y - metrics.ascent(), 0, y);
-        gold.setColorAt(0, QColor(255, 255, 160));
-        gold.setColorAt(0.5, kYellow);
-        gold.setColorAt(1, QColor(230, 180, 0));
-        p.fillPath(path, gold);
-    } else {
-        p.fillPath(path, kYellow);
-    }
-    return image;
-}
-
-QImage PaintScoresBackground(int colorScheme, int width, int height) {
-    QImage image = DeviceImage(width, height, QImage::Format_RGB32);
-    image.fill(kDarkRed);
-    QPainter p(&image);
-    DrawBevel(p, LogicalRect(image), kBrightRed, ShadowColour(colorScheme));
-    return image;
-}
-
 HighScoreWindow::HighScoreWindow(Settings& settings, GameState& game, DataFile& dataFile)
     : settings_(settings), game_(game), dataFile_(dataFile) {
     setObjectName("FormHS");
-    setWindowTitle(Text(kWindowTitle, 1));
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, kDarkRed);
-    palette.setColor(QPalette::WindowText, kYellow);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    setWindowTitle(Text(kWindowTitle[0]));
+    SetBackground(this, kMaroon);
+    SetColour(this, QPalette::WindowText, kYellow);
 
     // Created back to front: pictures first, the list's labels above them.
-    Image2 = AddLabel(this, "Image2", font());
-    Image6 = AddLabel(this, "Image6", font());
+    Image2 = MakeLabel(this, "Image2", {}, font());
+    Image6 = MakeLabel(this, "Image6", {}, font());
     Image6->resize(720, 100);
-    Image10 = AddLabel(this, "Image10", font());
+    Image10 = MakeLabel(this, "Image10", {}, font());
     Image10->resize(kListAreaWidth, kListAreaHeight);
 
-    Panel13 = AddLabel(this, "Panel13", Font("VAG Rounded Thin", kHeadingDesignFontSize, true));
+    Panel13 =
+        MakeLabel(this, "Panel13", {}, PixelFont("VAG Rounded Thin", kHeadingDesignFontSize, true));
     Panel13->setAlignment(Qt::AlignCenter);
     Panel14 = new RaisedPanel(this);
     Panel14->setObjectName("Panel14");
-    Panel14->setFont(Font("Verdana", 20, true));
+    Panel14->setFont(PixelFont("Verdana", 20, true));
     Panel14->setAlignment(Qt::AlignCenter);
     Panel14->hide();
 
     // The list in a condensed face: digits about 8 pixels wide, which the 4-pixel steps of
     // the score labels assume, and "Level" fits its box in every class.
-    const QFont listFont = Font("Tahoma", 12, true);
-    Label1 = AddLabel(this, "Label1", listFont);
-    Label2 = AddLabel(this, "Label2", listFont);
-    Label3 = AddLabel(this, "Label3", listFont);
-    Label4 = AddLabel(this, "Label4", listFont);
+    const QFont listFont = PixelFont("Tahoma", 12, true);
+    Label1 = MakeLabel(this, "Label1", {}, listFont);
+    Label2 = MakeLabel(this, "Label2", {}, listFont);
+    Label3 = MakeLabel(this, "Label3", {}, listFont);
+    Label4 = MakeLabel(this, "Label4", {}, listFont);
     for (QLabel* label : {Label1, Label3}) {
-        label->setText(QStringLiteral("Score"));
+        label->setText(Text(kScoreHeading));
     }
     for (QLabel* label : {Label2, Label4}) {
-        label->setText(QStringLiteral("Level"));
+        label->setText(Text(kLevelHeading));
     }
     for (QLabel* label : {Label1, Label2, Label3, Label4}) {
         label->adjustSize();
@@ -246,16 +100,17 @@ HighScoreWindow::HighScoreWindow(Settings& settings, GameState& game, DataFile& 
     for (int rank = 1; rank <= 12; ++rank) {
         const auto i = static_cast<std::size_t>(rank - 1);
         const QString number = QString::number(rank);
-        RankLabels[i] = AddLabel(this, rank == 1 ? "Statictext1" : "statictext" + number, listFont);
+        RankLabels[i] = MakeLabel(
+            this, qPrintable(rank == 1 ? "Statictext1" : "statictext" + number), {}, listFont);
         RankLabels[i]->setText(number);
         RankLabels[i]->adjustSize();
-        NameFields[i] = AddLabel(this, "Panel" + number, listFont);
+        NameFields[i] = MakeLabel(this, qPrintable("Panel" + number), {}, listFont);
         // A name shows exactly as it was typed or stored, markup and all.
         NameFields[i]->setTextFormat(Qt::PlainText);
         NameFields[i]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         NameFields[i]->resize(118, 26);
-        ScoreLabels[i] = AddLabel(this, "s" + number, listFont);
-        LevelLabels[i] = AddLabel(this, "n" + number, listFont);
+        ScoreLabels[i] = MakeLabel(this, qPrintable("s" + number), {}, listFont);
+        LevelLabels[i] = MakeLabel(this, qPrintable("n" + number), {}, listFont);
     }
     Statictext1 = RankLabels[0];
     statictext2 = RankLabels[1];
@@ -316,19 +171,16 @@ HighScoreWindow::HighScoreWindow(Settings& settings, GameState& game, DataFile& 
     NameBox->hide();
     NameBox->installEventFilter(this);
 
-    BitBtn1 = new QPushButton(this);
-    BitBtn1->setObjectName("BitBtn1");
-    BitBtn1->setIcon(OkGlyph());
-    BitBtn1->setGeometry(684, 524, kOkDesignWidth, kOkDesignHeight);
+    BitBtn1 = MakeButton(this, "BitBtn1", {684, 524, kOkDesignWidth, kOkDesignHeight});
+    BitBtn1->setIcon(QPixmap::fromImage(OkMarkPicture()));
     BitBtn1->setDefault(true);
     BitBtn1->installEventFilter(this);
     connect(BitBtn1, &QPushButton::clicked, this, &HighScoreWindow::ConfirmAndLeave);
 
-    BitBtn4 = new QPushButton(QStringLiteral("X"), this);
-    BitBtn4->setObjectName("BitBtn4");
-    BitBtn4->setFont(Font("Verdana", 9, true));
+    BitBtn4 = MakeButton(this, "BitBtn4", {770, 18, 15, 15});
+    BitBtn4->setText(Text(kCloseCaption));
+    BitBtn4->setFont(PixelFont("Verdana", 9, true));
     BitBtn4->setFocusPolicy(Qt::NoFocus);
-    BitBtn4->setGeometry(770, 18, 15, 15);
     connect(BitBtn4, &QPushButton::clicked, this, &HighScoreWindow::ConfirmAndLeave);
 
     Panel15 = new QWidget(this);
@@ -341,7 +193,7 @@ HighScoreWindow::HighScoreWindow(Settings& settings, GameState& game, DataFile& 
         connect(button, &QPushButton::clicked, this, [this, table] { TableButtonClick(table); });
     }
 
-    MeasureLabel = AddLabel(this, "MeasureLabel", Panel13->font());
+    MeasureLabel = MakeLabel(this, "MeasureLabel", {}, Panel13->font());
     MeasureLabel->hide();
 
     SetDialogs({});
@@ -358,14 +210,14 @@ void HighScoreWindow::SetDialogs(Dialogs dialogs) {
                   const auto buttons = closeRequest ? QMessageBox::Ok | QMessageBox::Cancel
                                                     : QMessageBox::Yes | QMessageBox::Cancel;
                   const auto yes = closeRequest ? QMessageBox::Ok : QMessageBox::Yes;
-                  return QMessageBox::warning(this, QStringLiteral("Warning"), message, buttons,
-                                              yes) == yes;
+                  return QMessageBox::warning(this, Text(kWarningTitle), message, buttons, yes) ==
+                         yes;
               };
     dialogs_.warnScreenChanged =
         dialogs.warnScreenChanged
             ? std::move(dialogs.warnScreenChanged)
             : [this](const QString& message) {
-                  QMessageBox::warning(this, QStringLiteral("Warning"), message, QMessageBox::Ok);
+                  QMessageBox::warning(this, Text(kWarningTitle), message, QMessageBox::Ok);
               };
     dialogs_.currentScreenHeight =
         dialogs.currentScreenHeight ? std::move(dialogs.currentScreenHeight) : [] {
@@ -376,15 +228,15 @@ void HighScoreWindow::SetDialogs(Dialogs dialogs) {
         dialogs.reportSaveError
             ? std::move(dialogs.reportSaveError)
             : [this](const QString& message) {
-                  QMessageBox box(QMessageBox::Critical, QStringLiteral("Quorelin"), message,
+                  QMessageBox box(QMessageBox::Critical, Text(kEntryNotSavedTitle), message,
                                   QMessageBox::Ok, this);
                   box.setTextFormat(Qt::PlainText);
                   box.exec();
               };
 }
 
-int HighScoreWindow::Language() const {
-    return static_cast<int>(LanguageIndex(settings_.Language)) + 1;
+std::size_t HighScoreWindow::Language() const {
+    return LanguageIndex(settings_.Language);
 }
 
 void HighScoreWindow::ShowBrowse() {
@@ -413,31 +265,31 @@ void HighScoreWindow::setVisible(bool visible) {
     raise();
     activateWindow();
     // Focus as the fill decided, now that the window is on screen.
-    (entryPending_ ? static_cast<QWidget*>(NameBox) : BitBtn1)->setFocus();
+    (working_.EntryPending() ? static_cast<QWidget*>(NameBox) : BitBtn1)->setFocus();
 }
 
 void HighScoreWindow::SetHeadingTexts() {
-    Panel13->setText(Text(kBigHeading, Language()) + tableText_);
-    Panel14->setText(Text(kSmallHeading, Language()) + tableText_);
+    Panel13->setText(Text(kBigHeading[Language()]) + tableText_);
+    Panel14->setText(Text(kSmallHeading[Language()]) + tableText_);
 }
 
 // The showing procedure, steps 1 to 8.
 void HighScoreWindow::FormShow() {
     const bool afterGame = game_.AfterGame == 1;
-    // 1, 2.
-    tableText_ = QString::number(RoundHalfEven(game_.TableNumber));
+    // 1, 2. The table number is a whole number kept as a float; from here on the window
+    // holds it as the whole number.
+    const int table = RoundToInt(game_.TableNumber);
+    tableText_ = QString::number(table);
     SetHeadingTexts();
-    setWindowTitle(Text(kWindowTitle, Language()));
+    setWindowTitle(Text(kWindowTitle[Language()]));
     // 3.
     LayOutScoresWindow(*this, settings_);
     const bool smallScreen = settings_.ScreenHeight < 600;
     Panel13->setVisible(!smallScreen);
     Panel14->setVisible(smallScreen);
     static_cast<RaisedPanel*>(Panel14)->colorScheme = settings_.ColorScheme;
-    QPalette box = NameBox->palette();
-    box.setColor(QPalette::Base, NameBoxColour(settings_.ColorScheme));
-    box.setColor(QPalette::Text, kYellow);
-    NameBox->setPalette(box);
+    SetColour(NameBox, QPalette::Base, NameBoxColour(settings_.ColorScheme));
+    SetColour(NameBox, QPalette::Text, kYellow);
     Image10->setPixmap(QPixmap::fromImage(PaintListArea(settings_.ColorScheme)));
     Image6->setPixmap(QPixmap::fromImage(
         PaintScoresBanner(settings_.ColorScheme, Image6->width(), Image6->height())));
@@ -446,7 +298,7 @@ void HighScoreWindow::FormShow() {
             PaintScoresBackground(settings_.ColorScheme, Image2->width(), Image2->height())));
     }
     // 4.
-    BitBtn1->setText(Text(kOkCaption, Language()));
+    BitBtn1->setText(Text(kOkCaption[Language()]));
     // 5.
     if (!afterGame) {
         game_.StartLevel = 1;
@@ -456,13 +308,13 @@ void HighScoreWindow::FormShow() {
     // 6, 7, 8.
     CheckScreen();
     FitHeading();
-    FillAndInsert(game_.LevelScore, game_.StartLevel);
+    FillAndInsert(table, game_.LevelScore, game_.StartLevel);
 }
 
 void HighScoreWindow::CheckScreen() {
     if (dialogs_.currentScreenHeight() < settings_.ScreenHeight) {
         dialogOpen_ = true;
-        dialogs_.warnScreenChanged(QString::fromUtf8(kScreenChanged));
+        dialogs_.warnScreenChanged(Text(kScreenChanged));
         dialogOpen_ = false;
     }
 }
@@ -487,21 +339,13 @@ void HighScoreWindow::FitHeading() {
     Panel13->setFont(font);
 }
 
-void HighScoreWindow::FillAndInsert(std::int32_t score, std::int32_t level) {
-    // 1.
-    listIndex_ = static_cast<int>(
-        std::clamp<std::int64_t>(RoundHalfEven(game_.TableNumber), 1, kTableCount));
-    entryPending_ = false;
-    working_ = dataFile_.store().GetList(listIndex_);
-    // 2.
-    if (const int rank = InsertResult(working_, score, level); rank != 0) {
-        newEntryRank_ = rank;
-        entryPending_ = true;
-    }
+void HighScoreWindow::FillAndInsert(int table, std::int32_t score, std::int32_t level) {
+    // 1, 2.
+    working_.FillAndInsert(dataFile_.store(), table, score, level);
     // 3, 4.
     for (int rank = 1; rank <= 12; ++rank) {
         const auto i = static_cast<std::size_t>(rank - 1);
-        const HighScoreEntry& entry = working_[i];
+        const HighScoreEntry& entry = working_.List()[i];
         NameFields[i]->setText(QStringLiteral(" ") + DecodeName(entry.nameBytes()));
         NameFields[i]->show();
         ScoreLabels[i]->setText(QString::number(entry.score()));
@@ -512,8 +356,8 @@ void HighScoreWindow::FillAndInsert(std::int32_t score, std::int32_t level) {
         LevelLabels[i]->adjustSize();
     }
     // 5.
-    if (entryPending_) {
-        QLabel* field = NameFields[static_cast<std::size_t>(newEntryRank_ - 1)];
+    if (working_.EntryPending()) {
+        QLabel* field = NameFields[static_cast<std::size_t>(working_.NewEntryRank() - 1)];
         NameBox->move(field->x() + 5, field->y() + 6);
         field->hide();
         NameBox->show();
@@ -529,24 +373,16 @@ void HighScoreWindow::TableButtonClick(int table) {
     tableText_ = QString::number(table);
     game_.TableNumber = table;
     SetHeadingTexts();
-    FillAndInsert(0, 1);
+    FillAndInsert(table, 0, 1);
 }
 
 void HighScoreWindow::StoreEntry() {
-    if (!entryPending_) {
+    const QList<uint> typed = NameBox->text().toUcs4();
+    if (!working_.StoreEntry(std::u32string(typed.begin(), typed.end()), dataFile_.store())) {
         return;
     }
-    QString name = NameBox->text();
-    if (name.isEmpty()) {
-        name = QString::fromLatin1(kDefaultName);
-    }
-    const QList<uint> ucs4 = name.toUcs4();
-    std::u32string text(ucs4.begin(), ucs4.end());
-    text.resize(std::min(text.size(), kNameCapacity));
-    const auto i = static_cast<std::size_t>(newEntryRank_ - 1);
-    working_[i].setNameBytes(EncodeWindows1252(text));
-    dataFile_.store().ReplaceList(listIndex_, working_);
-    NameFields[i]->setText(QStringLiteral(" ") + DecodeName(working_[i].nameBytes()));
+    const auto i = static_cast<std::size_t>(working_.NewEntryRank() - 1);
+    NameFields[i]->setText(QStringLiteral(" ") + DecodeName(working_.List()[i].nameBytes()));
     NameFields[i]->show();
     SaveStoredEntry();
 }
@@ -561,8 +397,7 @@ void HighScoreWindow::SaveStoredEntry() {
     }
     std::cerr << "Quorelin: " << saved.message << '\n';
     dialogOpen_ = true;
-    dialogs_.reportSaveError(
-        QString::fromUtf8(kEntryNotSaved).arg(QString::fromStdString(saved.message)));
+    dialogs_.reportSaveError(Text(kEntryNotSaved).arg(QString::fromStdString(saved.message)));
     dialogOpen_ = false;
 }
 
@@ -570,13 +405,13 @@ bool HighScoreWindow::AskLeaveWithoutName(bool closeRequest) {
     // The warning is ours: its taking the activation is not the window's deactivation.
     dialogOpen_ = true;
     const bool leave =
-        dialogs_.askLeaveWithoutName(Text(kEmptyNameWarning, Language()), closeRequest);
+        dialogs_.askLeaveWithoutName(Text(kEmptyNameWarning[Language()]), closeRequest);
     dialogOpen_ = false;
     return leave;
 }
 
 void HighScoreWindow::ConfirmAndLeave() {
-    if (entryPending_ && NameBox->text().isEmpty() && !AskLeaveWithoutName(false)) {
+    if (working_.EntryPending() && NameBox->text().isEmpty() && !AskLeaveWithoutName(false)) {
         NameBox->setFocus();
         return;
     }
@@ -588,10 +423,10 @@ void HighScoreWindow::ConfirmAndLeave() {
 }
 
 void HighScoreWindow::FormDeactivate() {
-    if (entryPending_) {
+    if (working_.EntryPending()) {
         StoreEntry();
         NameBox->hide();
-        entryPending_ = false;
+        working_.EndEntry();
     }
     hide();
 }
@@ -610,7 +445,7 @@ void HighScoreWindow::changeEvent(QEvent* event) {
 }
 
 void HighScoreWindow::closeEvent(QCloseEvent* event) {
-    if (!entryPending_) {
+    if (!working_.EntryPending()) {
         event->accept();
         return;
     }
@@ -622,7 +457,7 @@ void HighScoreWindow::closeEvent(QCloseEvent* event) {
     hide();
     NameBox->clear();
     NameBox->hide();
-    entryPending_ = false;
+    working_.EndEntry();
     event->accept();
 }
 
@@ -632,7 +467,7 @@ void HighScoreWindow::hideEvent(QHideEvent* event) {
     if (event->spontaneous()) {
         return;
     }
-    entryPending_ = false;
+    working_.EndEntry();
     // However the window was left, the next child finds the name box empty.
     NameBox->clear();
     NameBox->hide();

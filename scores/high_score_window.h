@@ -1,6 +1,7 @@
 #pragma once
-// The high-score window (design name FormHS): the twelve best results of one table, the
-// rule that enters a game's result, and the name entry.
+// The high-score window (design name FormHS): the twelve best results of one table, a
+// game's result offered to them by the list rule of store/high_score_list.h, and the
+// name entry.
 //
 // How the other windows open it (both read GameState when the window is shown):
 //  - Browse, from the main window: set GameState::TableNumber (1..20), call ShowBrowse().
@@ -11,7 +12,6 @@
 //  A plain show() follows GameState::AfterGame. Hiding the window, for whatever reason,
 //  emits hidden(), after which the main window shows again.
 #include <QFont>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,30 +22,14 @@
 
 #include "game/state.h"
 #include "store/data_file.h"
+#include "store/high_score_list.h"
 
 namespace quorelin {
-
-// A game total as the list keeps it: above 65,535 it is stored as 65,535 (it still
-// competes for a rank with its full value); below 0 as 0.
-std::uint16_t StoredScore(std::int32_t score);
-
-// Inserts a result above the first entry with a strictly lower score: the entries below
-// move down one rank, rank 12 drops off, and the new entry gets the score, a name of 18
-// blanks and the level. Returns the rank 1..12, or 0 when nothing was lower.
-int InsertResult(HighScoreList& list, std::int32_t score, std::int32_t level);
 
 // The heading fit: when `text` in `font` is wider than 220 pixels, the pixel size is
 // lowered one at a time until the text is at most headingWidth - 4 wide, at most 30
 // times. Returns the pixel size to use.
 int FitHeadingFontSize(QFont font, const QString& text, int headingWidth);
-
-// The list area (535 x 297): dark red, a raised two-pixel bevel and two sunken boxes;
-// the shadow colour is black in the Simple scheme and RGB(80,0,0) in Sophisticated.
-QImage PaintListArea(int colorScheme);
-// The banner: HIGH SCORES in large yellow letters on dark red.
-QImage PaintScoresBanner(int colorScheme, int width, int height);
-// The full-screen background: dark red with a raised bevel along the screen's edge.
-QImage PaintScoresBackground(int colorScheme, int width, int height);
 
 class HighScoreWindow : public QWidget {
     Q_OBJECT
@@ -80,10 +64,10 @@ public:
     // The list in use (TableNumber rounded), the shown list with a pending entry, and the
     // pending entry's rank. EntryPending is true from the insert until the entry is
     // stored or the window hides.
-    int ListIndex() const { return listIndex_; }
-    const HighScoreList& WorkingCopy() const { return working_; }
-    bool EntryPending() const { return entryPending_; }
-    int NewEntryRank() const { return newEntryRank_; }
+    int ListIndex() const { return working_.ListIndex(); }
+    const HighScoreList& WorkingCopy() const { return working_.List(); }
+    bool EntryPending() const { return working_.EntryPending(); }
+    int NewEntryRank() const { return working_.NewEntryRank(); }
     // The table number as text, as the headings show it.
     const QString& TableText() const { return tableText_; }
 
@@ -150,11 +134,11 @@ private:
     void SetHeadingTexts();
     void CheckScreen();
     void FitHeading();
-    void FillAndInsert(std::int32_t score, std::int32_t level);
+    void FillAndInsert(int table, std::int32_t score, std::int32_t level);
     void StoreEntry();
     void SaveStoredEntry();
     bool AskLeaveWithoutName(bool closeRequest);
-    int Language() const;
+    std::size_t Language() const;  // Language - 1, the index of the text tables
 
     Settings& settings_;
     GameState& game_;
@@ -162,10 +146,7 @@ private:
     Dialogs dialogs_;
 
     QString tableText_;
-    int listIndex_ = 1;
-    HighScoreList working_{};
-    bool entryPending_ = false;
-    int newEntryRank_ = 1;
+    WorkingList working_;      // the shown list and its pending entry
     bool dialogOpen_ = false;  // a warning of ours is up: it is not a deactivation
 };
 

@@ -17,17 +17,8 @@ inline constexpr int kHeadingDesignHeight = 57;
 inline constexpr int kHeadingDesignFontSize = 26;  // pixels
 inline constexpr int kOkDesignWidth = 77;          // BitBtn1
 inline constexpr int kOkDesignHeight = 30;
-inline constexpr int kTableButtonHeight = 23;
 inline constexpr int kBarDesignHeight = 27;  // Panel15
 inline constexpr int kRowPitch = 40;         // the list's rows in every class
-
-// The list grid's move for the class and mode (ScoresGridDX, ScoresGridDY).
-struct GridOffset {
-    int dx;
-    int dy;
-    friend bool operator==(const GridOffset&, const GridOffset&) = default;
-};
-GridOffset ScoresGridOffset(int screenHeight, int windowMode);
 
 // Left edge of a score label: right-aligned in steps of 4 pixels. Column base 294 (ranks
 // 1..6) or 570 (ranks 7..12), 4 less above 99, 8 less above 999, plus the grid's dx.

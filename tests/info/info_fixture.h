@@ -2,36 +2,15 @@
 // The program's windows, wired as the start-up wires them, for one screen class, window
 // mode and language; the info window is opened through the main window.
 #include <QTest>
-#include <filesystem>
-#include <memory>
 
-#include "game/state.h"
 #include "info/info_texts.h"
 #include "info/info_window.h"
-#include "menus/main_window.h"
-#include "startup/program_windows.h"
-#include "store/data_file.h"
+#include "tests/support/window_fixture.h"
 
 namespace quorelin::testing {
 
-struct InfoFixture {
-    explicit InfoFixture(int screenHeight = 600, int windowMode = 2, int language = 1) {
-        settings.ScreenHeight = screenHeight;
-        settings.ScreenWidth = screenHeight == 480 ? 640 : screenHeight == 600 ? 800 : 1024;
-        settings.WindowMode = static_cast<std::uint8_t>(windowMode);
-        settings.Language = static_cast<std::uint8_t>(language);
-        settings.ColorScheme = 2;
-        settings.SoundEffects = 1;
-        windows = std::make_unique<ProgramWindows>(settings, game, input, dataFile);
-        main = &windows->main;
-        info = &windows->info;
-        main->SetWarningReporter([](const QString&, const QString&) {});
-        main->SetRealScreenHeight([] { return 100000; });
-    }
-    ~InfoFixture() {
-        info->hide();
-        main->hide();
-    }
+struct InfoFixture : ShellFixture {
+    using ShellFixture::ShellFixture;
 
     // Opens the window on a page through the main window's Info menu.
     void Open(InfoWindow::Page page) {
@@ -49,13 +28,7 @@ struct InfoFixture {
                                                             : info_texts::kDisclaimerPage[i];
     }
 
-    Settings settings;
-    GameState game;
-    InputRequests input;
-    DataFile dataFile{std::filesystem::temp_directory_path() / "quorelin-info-fixture.dat"};
-    std::unique_ptr<ProgramWindows> windows;
-    MainWindow* main = nullptr;
-    InfoWindow* info = nullptr;
+    InfoWindow* info = &windows->info;
 };
 
 inline constexpr InfoWindow::Page kPages[] = {

@@ -5,12 +5,22 @@
 #include <QFontMetrics>
 #include <QScrollBar>
 #include <QTest>
+#include <ostream>
+#include <tuple>
+#include <vector>
 
 #include "info/info_layout.h"
 #include "kit/window_frame.h"
 #include "tests/info/info_fixture.h"
+#include "tests/support/case_names.h"
 
 namespace quorelin {
+
+// A screen case in a parameter prints as its name.
+void PrintTo(ScreenCase c, std::ostream* os) {
+    *os << ScreenCaseName(c);
+}
+
 namespace {
 
 using Page = InfoWindow::Page;
@@ -20,7 +30,6 @@ using testing::kPages;
 struct Case {
     int height, mode;
 };
-const Case kCases[] = {{768, 1}, {768, 2}, {600, 1}, {600, 2}, {480, 1}, {480, 2}};
 
 bool Frameless(const QWidget& w) {
     return w.windowFlags().testFlag(Qt::FramelessWindowHint);
@@ -30,26 +39,59 @@ QRect OuterOf(const QWidget& w) {
     return {w.pos(), OuterSizeOf(w)};
 }
 
-TEST(InfoWindowFrame, TheInfoButtonFramesSizesAndPlacesTheWindowPerClassAndMode) {
-    for (const Case c : kCases) {
-        InfoFixture f(c.height, c.mode);
-        f.main->show();
-        f.main->BitBtn5->click();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(f.info));
-        if (c.mode == 1) {
-            EXPECT_TRUE(Frameless(*f.info)) << c.height;
-            EXPECT_TRUE(f.info->isMaximized()) << c.height;
-            continue;
-        }
-        const QRect expected = c.height == 480 ? QRect(25, 2, 595, 450)
-                               : c.height == 600
-                                   ? QRect(40, 1, 720, 570)
-                                   : QRect(f.main->pos(), OuterSizeOf(*f.main) - QSize(3, 3));
-        EXPECT_FALSE(Frameless(*f.info)) << c.height;
-        EXPECT_FALSE(f.info->isMaximized()) << c.height;
-        EXPECT_EQ(OuterOf(*f.info), expected) << c.height;
+struct PlaceCase {
+    ScreenCase screen;
+    QRect outer;  // partial screen; empty: the main window's place, 3 pixels smaller
+    QPoint bar, page;
+    int pageHeight, closeLeft;
+    bool footer;
+};
+const PlaceCase kPlaceCases[] = {
+    {ScreenCase::Class480Full, {}, {0, 0}, {57, 10}, 468, 0, false},
+    {ScreenCase::Class480Partial, {25, 2, 595, 450}, {0, 0}, {22, 10}, 470, 0, false},
+    {ScreenCase::Class600Full, {}, {56, 19}, {138, 48}, 533, 782, true},
+    {ScreenCase::Class600Partial, {40, 1, 720, 570}, {6, 0}, {88, 22}, 512, 0, false},
+    {ScreenCase::Class768Full, {}, {148, 80}, {230, 100}, 533, 1006, true},
+    {ScreenCase::Class768Partial, {}, {39, 25}, {121, 47}, 533, 0, true},
+};
+
+void PrintTo(const PlaceCase& c, std::ostream* os) {
+    *os << ScreenCaseName(c.screen);
+}
+
+class InfoWindowPlaces : public ::testing::TestWithParam<PlaceCase> {};
+
+TEST_P(InfoWindowPlaces, TheInfoButtonOpensTheWindowFramedAndLaidOutForTheClassAndMode) {
+    const PlaceCase& c = GetParam();
+    InfoFixture f(ScreenHeightOf(c.screen), WindowModeOf(c.screen));
+    f.main->show();
+    f.main->BitBtn5->click();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.info));
+    const InfoWindow& w = *f.info;
+    const bool full = WindowModeOf(c.screen) == 1;
+    EXPECT_EQ(Frameless(w), full);
+    EXPECT_EQ(w.isMaximized(), full);
+    if (!full) {
+        EXPECT_EQ(OuterOf(w), c.outer.isEmpty()
+                                  ? QRect(f.main->pos(), OuterSizeOf(*f.main) - QSize(3, 3))
+                                  : c.outer);
+    }
+    EXPECT_EQ(w.Panel1->pos(), c.bar);
+    EXPECT_EQ(w.Panel1->height(), 27);
+    EXPECT_EQ(w.Panel2->geometry(), QRect(c.page, QSize(531, c.pageHeight)));
+    EXPECT_EQ(w.BitBtn5->isVisibleTo(&w), c.closeLeft > 0);
+    if (c.closeLeft > 0) {
+        EXPECT_EQ(w.BitBtn5->x(), c.closeLeft);
+        EXPECT_EQ(w.BitBtn5->text(), "X");
+    }
+    EXPECT_EQ(w.Label32->isVisibleTo(&w), c.footer);
+    for (QPushButton* button : {w.BitBtn1, w.BitBtn2, w.BitBtn3, w.BitBtn4}) {
+        EXPECT_EQ(button->height(), 21);
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryClassAndMode, InfoWindowPlaces, ::testing::ValuesIn(kPlaceCases),
+                         [](const auto& info) { return testing::CaseName(info.param.screen); });
 
 TEST(InfoWindowFrame, AWindowOnceFullScreenGetsItsFrameAndPlaceBackInPartialScreen) {
     InfoFixture f(600, 1);
@@ -63,41 +105,6 @@ TEST(InfoWindowFrame, AWindowOnceFullScreenGetsItsFrameAndPlaceBackInPartialScre
     EXPECT_FALSE(f.info->isMaximized());
     EXPECT_EQ(OuterOf(*f.info), QRect(40, 1, 720, 570));
     EXPECT_FALSE(f.info->BitBtn5->isVisibleTo(f.info));  // the frame's close box serves
-}
-
-TEST(InfoWindowLayout, BarPageCloseButtonAndFooterStandWhereEachCaseWantsThem) {
-    struct Row {
-        Case c;
-        QPoint bar, page;
-        int pageHeight, closeLeft;
-        bool footer;
-    };
-    const Row rows[] = {
-        {{768, 1}, {148, 80}, {230, 100}, 533, 1006, true},
-        {{768, 2}, {39, 25}, {121, 47}, 533, 0, true},
-        {{600, 1}, {56, 19}, {138, 48}, 533, 782, true},
-        {{600, 2}, {6, 0}, {88, 22}, 512, 0, false},
-        {{480, 1}, {0, 0}, {57, 10}, 468, 0, false},
-        {{480, 2}, {0, 0}, {22, 10}, 470, 0, false},
-    };
-    for (const Row& r : rows) {
-        InfoFixture f(r.c.height, r.c.mode);
-        f.Open(Page::GameInstructions);
-        const InfoWindow& w = *f.info;
-        const std::string where = std::to_string(r.c.height) + "/" + std::to_string(r.c.mode);
-        EXPECT_EQ(w.Panel1->pos(), r.bar) << where;
-        EXPECT_EQ(w.Panel1->height(), 27) << where;
-        EXPECT_EQ(w.Panel2->geometry(), QRect(r.page, QSize(531, r.pageHeight))) << where;
-        EXPECT_EQ(w.BitBtn5->isVisibleTo(&w), r.closeLeft > 0) << where;
-        if (r.closeLeft > 0) {
-            EXPECT_EQ(w.BitBtn5->x(), r.closeLeft) << where;
-            EXPECT_EQ(w.BitBtn5->text(), "X");
-        }
-        EXPECT_EQ(w.Label32->isVisibleTo(&w), r.footer) << where;
-        for (QPushButton* button : {w.BitBtn1, w.BitBtn2, w.BitBtn3, w.BitBtn4}) {
-            EXPECT_EQ(button->height(), 21);
-        }
-    }
 }
 
 TEST(InfoWindowLayout, LinesAndFooterStandAtTheTopsOfTheirScreenClass) {
@@ -182,58 +189,63 @@ TEST(InfoWindowLayout, TheLowPartialScreenWindowScrollsToThePageBottomButNeverSi
 
 // Every line of every page in every language stays inside the page panel, clear of the
 // pictures and the keys panel, and every key caption inside its box.
-TEST(InfoWindowTexts, NoTextIsWiderThanItsRoomOnAnyPageInAnyLanguageOrClass) {
-    for (const int height : {480, 600, 768}) {
-        for (int language = 1; language <= 5; ++language) {
-            InfoFixture f(height, 1, language);
-            f.Open(Page::About);
-            const InfoWindow& w = *f.info;
-            const QRect inside = w.Panel2->contentsRect();
-            for (const Page page : kPages) {
-                w.PageButton(page)->click();
-                const std::string where = std::to_string(height) + " lang " +
-                                          std::to_string(language) + " page " +
-                                          std::to_string(static_cast<int>(page));
-                EXPECT_GE(w.LineStretch(), 80) << where;
-                std::vector<const QWidget*> pictures;
-                for (const QWidget* p :
-                     {static_cast<const QWidget*>(w.Image1), static_cast<const QWidget*>(w.Image2),
-                      static_cast<const QWidget*>(w.Panel3)}) {
-                    if (p->isVisibleTo(w.Panel2)) {
-                        pictures.push_back(p);
-                    }
-                }
-                for (std::size_t n = 0; n < w.Lines.size(); ++n) {
-                    const QLabel* line = w.Lines[n];
-                    if (line->text().trimmed().isEmpty()) {
-                        continue;
-                    }
-                    EXPECT_GE(line->width(), line->sizeHint().width()) << where << " " << n + 1;
-                    EXPECT_TRUE(inside.contains(line->geometry()))
-                        << where << " line " << n + 1 << " right " << line->geometry().right();
-                    for (const QWidget* p : pictures) {
-                        EXPECT_FALSE(line->geometry().intersects(p->geometry()))
-                            << where << " line " << n + 1 << " under "
-                            << p->objectName().toStdString();
-                    }
-                }
-                if (w.Label32->isVisibleTo(&w)) {
-                    EXPECT_TRUE(inside.contains(w.Label32->geometry())) << where;
-                }
-            }
-            for (const QLabel* caption : {w.Label33, w.Label34, w.Label35}) {
-                const QRect needed = QFontMetrics(caption->font())
-                                         .boundingRect(QRect(0, 0, caption->width(), 1000),
-                                                       Qt::TextWordWrap, caption->text());
-                EXPECT_LE(needed.width(), caption->width())
-                    << height << " " << language << " " << caption->text().toStdString();
-                EXPECT_LE(needed.height(), caption->height())
-                    << height << " " << language << " " << caption->text().toStdString();
-                EXPECT_TRUE(w.Panel3->contentsRect().contains(caption->geometry()));
+class InfoWindowTexts : public ::testing::TestWithParam<std::tuple<ScreenCase, int>> {};
+
+TEST_P(InfoWindowTexts, NoTextIsWiderThanItsRoomOnAnyPage) {
+    const auto [screen, language] = GetParam();
+    InfoFixture f(ScreenHeightOf(screen), WindowModeOf(screen), language);
+    f.Open(Page::About);
+    const InfoWindow& w = *f.info;
+    const QRect inside = w.Panel2->contentsRect();
+    for (const Page page : kPages) {
+        w.PageButton(page)->click();
+        SCOPED_TRACE(::testing::Message() << "page " << static_cast<int>(page));
+        EXPECT_GE(w.LineStretch(), 80);
+        std::vector<const QWidget*> pictures;
+        for (const QWidget* p :
+             {static_cast<const QWidget*>(w.Image1), static_cast<const QWidget*>(w.Image2),
+              static_cast<const QWidget*>(w.Panel3)}) {
+            if (p->isVisibleTo(w.Panel2)) {
+                pictures.push_back(p);
             }
         }
+        for (std::size_t n = 0; n < w.Lines.size(); ++n) {
+            const QLabel* line = w.Lines[n];
+            if (line->text().trimmed().isEmpty()) {
+                continue;
+            }
+            EXPECT_GE(line->width(), line->sizeHint().width()) << "line " << n + 1;
+            EXPECT_TRUE(inside.contains(line->geometry()))
+                << "line " << n + 1 << " right " << line->geometry().right();
+            for (const QWidget* p : pictures) {
+                EXPECT_FALSE(line->geometry().intersects(p->geometry()))
+                    << "line " << n + 1 << " under " << p->objectName().toStdString();
+            }
+        }
+        if (w.Label32->isVisibleTo(&w)) {
+            EXPECT_TRUE(inside.contains(w.Label32->geometry()));
+        }
+    }
+    for (const QLabel* caption : {w.Label33, w.Label34, w.Label35}) {
+        SCOPED_TRACE(caption->text().toStdString());
+        const QRect needed = QFontMetrics(caption->font())
+                                 .boundingRect(QRect(0, 0, caption->width(), 1000),
+                                               Qt::TextWordWrap, caption->text());
+        EXPECT_LE(needed.width(), caption->width());
+        EXPECT_LE(needed.height(), caption->height());
+        EXPECT_TRUE(w.Panel3->contentsRect().contains(caption->geometry()));
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryClassAndLanguage, InfoWindowTexts,
+                         ::testing::Combine(::testing::Values(ScreenCase::Class480Full,
+                                                              ScreenCase::Class600Full,
+                                                              ScreenCase::Class768Full),
+                                            ::testing::Range(1, 6)),
+                         [](const auto& info) {
+                             return testing::CaseName(std::get<0>(info.param),
+                                                      std::get<1>(info.param));
+                         });
 
 }  // namespace
 }  // namespace quorelin

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QTest>
 
+#include "kit/widget_style.h"
 #include "tests/info/info_fixture.h"
 
 namespace quorelin {
@@ -13,10 +14,6 @@ namespace {
 using Page = InfoWindow::Page;
 using testing::InfoFixture;
 using testing::kPages;
-
-QString Text(const char* text) {
-    return QString::fromUtf8(text);
-}
 
 // Every line and the footer hold the page's text for the fixture's language.
 void ExpectPageShown(const InfoFixture& f, Page page) {

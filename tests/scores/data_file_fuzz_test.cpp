@@ -18,6 +18,7 @@
 #include "game/startup_rules.h"
 #include "scores/high_score_window.h"
 #include "store/data_file.h"
+#include "store/high_score_list.h"
 #include "store/windows1252.h"
 
 namespace quorelin {

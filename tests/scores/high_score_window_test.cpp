@@ -1,6 +1,6 @@
-// The high-score window: the rule that enters a result, the ways of leaving, and the
-// places of the list per screen class and window mode. Every dialog is answered by the
-// test, so nothing here is modal.
+// The high-score window: the name box, the focus, the warnings, the ways of leaving, and
+// the places of the list per screen class and window mode. The list rule itself is
+// tested in tests/store. Every dialog is answered by the test, so nothing here is modal.
 #include "scores/high_score_window.h"
 
 #include <gtest/gtest.h>
@@ -8,32 +8,23 @@
 
 #include <QApplication>
 #include <QTest>
+#include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <ostream>
 #include <string_view>
 #include <vector>
 
 #include "scores/scores_layout.h"
+#include "tests/store/sample_list.h"
+#include "tests/support/case_names.h"
 
 namespace quorelin {
 namespace {
 
 namespace fs = std::filesystem;
 
-// A list with the given scores down the ranks, names "E1".."E12" and levels 1..12.
-HighScoreList MakeList(const std::vector<int>& scores) {
-    HighScoreList list{};
-    for (std::size_t i = 0; i < list.size(); ++i) {
-        list[i].setScore(static_cast<std::uint16_t>(i < scores.size() ? scores[i] : 0));
-        // Built in two steps: GCC 12 warns falsely (-Wrestrict) about "E" + std::to_string
-        // in a Release build.
-        std::string name = "E";
-        name += std::to_string(i + 1);
-        list[i].setNameBytes(name);
-        list[i].setLevel(static_cast<std::int32_t>(i + 1));
-    }
-    return list;
-}
+using testing::MakeList;
 
 class HighScoreWindowTest : public ::testing::Test {
 protected:
@@ -46,9 +37,10 @@ protected:
         game.GameKind = 1;
         game.TableNumber = 3;
         // Every stored entry is saved at once: each test saves into a folder of its own.
-        dir = fs::temp_directory_path() /
-              ("quorelin-hs-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::replace(test.begin(), test.end(), '/', '_');
+        dir =
+            fs::temp_directory_path() / ("quorelin-hs-" + std::to_string(::getpid()) + "-" + test);
         fs::remove_all(dir);
         fs::create_directories(dir);
         data = DataFile(dir / kDataFileName);
@@ -122,8 +114,6 @@ TEST_F(HighScoreWindowTest, ZeroNeverEntersAQualifyingResultOpensTheNameBoxOnIts
     ShowAfterGame(3, 501, 6);
     ASSERT_TRUE(window->isVisible());
     EXPECT_TRUE(window->EntryPending());
-    EXPECT_EQ(window->NewEntryRank(), 1);
-    EXPECT_EQ(window->ListIndex(), 3);
     EXPECT_TRUE(window->NameBox->isVisible());
     EXPECT_TRUE(window->Panel1->isHidden());
     EXPECT_EQ(window->NameBox->pos(), window->Panel1->pos() + QPoint(5, 6));
@@ -131,8 +121,7 @@ TEST_F(HighScoreWindowTest, ZeroNeverEntersAQualifyingResultOpensTheNameBoxOnIts
     EXPECT_EQ(window->s1->text(), "501");
     EXPECT_EQ(window->n1->text(), "6");
     EXPECT_EQ(window->Panel12->text(), " E11") << "old rank 12 dropped from the view";
-    // The store is untouched until the entry is confirmed; a plain hide drops the entry.
-    EXPECT_EQ(data.store().GetList(3), MakeList(std::vector<int>(12, 500)));
+    // A plain hide drops the entry unstored.
     window->hide();
     EXPECT_EQ(mainShown, 2);
     EXPECT_FALSE(window->EntryPending());
@@ -186,24 +175,6 @@ TEST_F(HighScoreWindowTest, AFailedSaveOfAStoredEntryIsReportedAndChangesNothing
     EXPECT_EQ(mainShown, 1);
     EXPECT_EQ(StoredName(9), "Femke");
     EXPECT_EQ(data.store().GetList(9)[0].score(), 55);
-}
-
-TEST_F(HighScoreWindowTest, NamesWithMarkupShowExactlyAsTyped) {
-    const char* const names[] = {"<b>Piet</b>", "<img src=x>", "a&amp;b <i>"};
-    HighScoreList list = MakeList({900, 800, 700});
-    for (std::size_t i = 0; i < std::size(names); ++i) {
-        list[i].setNameBytes(names[i]);
-    }
-    data.store().ReplaceList(11, list);
-    ShowBrowse(11);
-    for (std::size_t i = 0; i < std::size(names); ++i) {
-        SCOPED_TRACE(names[i]);
-        const QLabel* field = window->NameFields[i];
-        const QString shown = QStringLiteral(" ") + QString::fromLatin1(names[i]);
-        EXPECT_EQ(field->text(), shown);
-        // Drawn as text: the label needs the width of every character, markup included.
-        EXPECT_GE(field->sizeHint().width(), QFontMetrics(field->font()).horizontalAdvance(shown));
-    }
 }
 
 TEST_F(HighScoreWindowTest, EmptyNameAsksCancelKeepsTheEntryAndYesStoresJanKlaasen) {
@@ -271,17 +242,15 @@ TEST_F(HighScoreWindowTest, TheWarningIsNoDeactivationButAnotherWindowTakingOver
     EXPECT_EQ(warnings.size(), 1u) << "a deactivation does not ask";
 }
 
-TEST_F(HighScoreWindowTest, NamesAreStoredAsTheListShowsThemAgain) {
+TEST_F(HighScoreWindowTest, TheBoxTakesSeventeenCharactersAndNamesShowAgainAsTyped) {
     struct Case {
         const char* typed;  // UTF-8
         std::string stored;
         const char* shown;  // UTF-8
-    };
-    // The box takes 17 of 19 characters; what Windows-1252 cannot hold becomes "?"; markup
-    // stays the characters typed.
-    const Case cases[] = {{"Abcdefghijklmnopqrs", "Abcdefghijklmnopq", " Abcdefghijklmnopq"},
-                          {"Пётр Zoë", "???? Zo\xEB", " ???? Zoë"},
-                          {"<u>Ann</u>", "<u>Ann</u>", " <u>Ann</u>"}};
+    } const cases[] = {{"Abcdefghijklmnopqrs", "Abcdefghijklmnopq", " Abcdefghijklmnopq"},
+                       {"Zoë", "Zo\xEB", " Zoë"},
+                       {"<b>Piet</b>", "<b>Piet</b>", " <b>Piet</b>"},
+                       {"a&amp;b <i>", "a&amp;b <i>", " a&amp;b <i>"}};
     int table = 8;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -290,22 +259,14 @@ TEST_F(HighScoreWindowTest, NamesAreStoredAsTheListShowsThemAgain) {
         window->BitBtn1->click();
         EXPECT_EQ(StoredName(table), c.stored);
         ShowBrowse(table);
-        EXPECT_EQ(window->Panel1->text(), QString::fromUtf8(c.shown));
+        const QString shown = QString::fromUtf8(c.shown);
+        EXPECT_EQ(window->Panel1->text(), shown);
+        // Drawn as text: the label needs the width of every character, markup included.
+        EXPECT_GE(window->Panel1->sizeHint().width(),
+                  QFontMetrics(window->Panel1->font()).horizontalAdvance(shown));
         window->hide();
         ++table;
     }
-}
-
-TEST_F(HighScoreWindowTest, ResultAbove65535CompetesInFullAndIsStoredAs65535) {
-    data.store().ReplaceList(4, MakeList({65535, 100}));
-    ShowAfterGame(4, 65536 + 10, 21);  // not the low 16 bits (10)
-    EXPECT_EQ(window->NewEntryRank(), 1);
-    QTest::keyClicks(window->NameBox, "Max");
-    window->BitBtn1->click();
-    const HighScoreList list = data.store().GetList(4);
-    EXPECT_EQ(list[0].score(), 65535);
-    EXPECT_EQ(list[0].level(), 21);
-    EXPECT_EQ(list[1].nameBytes(), "E1");
 }
 
 // --- Browse mode ----------------------------------------------------------------------
@@ -351,85 +312,96 @@ TEST_F(HighScoreWindowTest, ShrunkenScreenIsWarnedAboutAndTheWindowStillShows) {
 
 // --- Layout ---------------------------------------------------------------------------
 
-TEST_F(HighScoreWindowTest, WindowGridAndHeadingsOfEachClassAndMode) {
-    struct Case {
-        int screenHeight, screenWidth, windowMode, dx, dy;
-        ScoresWindowGeometry geometry;
-    };
-    const Case cases[] = {{600, 800, 1, 0, 0, {0, 0, 800, 600, true}},
-                          {600, 800, 2, -30, -35, {20, 20, 760, 540, false}},
-                          {768, 1024, 1, 117, 45, {0, 0, 1024, 768, true}},
-                          {768, 1024, 2, -10, 0, {118, 48, 788, 653, false}},
-                          {480, 640, 1, -85, -70, {0, 0, 640, 480, true}},
-                          {480, 640, 2, -100, -120, {16, 14, 608, 432, false}}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.screenHeight << " mode " << c.windowMode);
-        settings.ScreenHeight = c.screenHeight;
-        settings.ScreenWidth = c.screenWidth;
-        settings.WindowMode = static_cast<std::uint8_t>(c.windowMode);
-        EXPECT_EQ(ComputeScoresWindowGeometry(settings), c.geometry);
-        data.store().ReplaceList(20, MakeList({1000, 100, 99, 9, 0, 0, 5000, 500, 50}));
-        ShowBrowse(20);
-        EXPECT_EQ(window->ScoresGridDX, c.dx);
-        EXPECT_EQ(window->ScoresGridDY, c.dy);
-        // Rows 40 pixels apart; score labels 4 pixels left above 99 and 8 above 999.
-        const std::pair<QWidget*, QPoint> places[] = {
-            {window->Label1, {286, 200}},       {window->Label4, {605, 200}},
-            {window->Statictext1, {156, 226}},  {window->statictext9, {436, 306}},
-            {window->statictext12, {432, 426}}, {window->Panel6, {166, 420}},
-            {window->Panel7, {446, 220}},       {window->s1, {286, 226}},
-            {window->s2, {290, 266}},           {window->s3, {294, 306}},
-            {window->s4, {294, 346}},           {window->s7, {562, 226}},
-            {window->s8, {566, 266}},           {window->s9, {570, 306}},
-            {window->n12, {614, 426}}};
-        for (const auto& [control, place] : places) {
-            EXPECT_EQ(control->pos(), place + QPoint(c.dx, c.dy))
-                << control->objectName().toStdString();
-        }
-        // Small screens show the small heading; elsewhere the big one is fitted.
-        const bool small = c.screenHeight == 480;
-        EXPECT_EQ(window->Panel14->isVisible(), small);
-        EXPECT_EQ(window->Panel13->isVisible(), !small);
-        EXPECT_EQ(window->Panel14->text(), "HIGH SCORES Tables x 20");
-        const int headingWidth =
-            QFontMetrics(window->Panel13->font()).horizontalAdvance(window->Panel13->text());
-        EXPECT_TRUE(small || headingWidth <= window->Panel13->width() - 4) << headingWidth;
-        window->hide();
-    }
+struct LayoutCase {
+    ScreenCase screen;
+    int dx, dy;
+    ScoresWindowGeometry geometry;
+};
+const LayoutCase kLayoutCases[] = {
+    {ScreenCase::Class480Full, -85, -70, {0, 0, 640, 480, true}},
+    {ScreenCase::Class480Partial, -100, -120, {16, 14, 608, 432, false}},
+    {ScreenCase::Class600Full, 0, 0, {0, 0, 800, 600, true}},
+    {ScreenCase::Class600Partial, -30, -35, {20, 20, 760, 540, false}},
+    {ScreenCase::Class768Full, 117, 45, {0, 0, 1024, 768, true}},
+    {ScreenCase::Class768Partial, -10, 0, {118, 48, 788, 653, false}}};
+
+void PrintTo(const LayoutCase& c, std::ostream* os) {
+    *os << ScreenCaseName(c.screen);
 }
+
+class HighScoreWindowLayout : public HighScoreWindowTest,
+                              public ::testing::WithParamInterface<LayoutCase> {};
+
+TEST_P(HighScoreWindowLayout, WindowGridAndHeadingsOfTheClassAndMode) {
+    const LayoutCase& c = GetParam();
+    settings.ScreenHeight = ScreenHeightOf(c.screen);
+    settings.ScreenWidth = ScreenWidthOf(c.screen);
+    settings.WindowMode = static_cast<std::uint8_t>(WindowModeOf(c.screen));
+    EXPECT_EQ(ComputeScoresWindowGeometry(settings), c.geometry);
+    data.store().ReplaceList(20, MakeList({1000, 100, 99, 9, 0, 0, 5000, 500, 50}));
+    ShowBrowse(20);
+    EXPECT_EQ(window->ScoresGridDX, c.dx);
+    EXPECT_EQ(window->ScoresGridDY, c.dy);
+    // Rows 40 pixels apart; score labels 4 pixels left above 99 and 8 above 999.
+    const std::pair<QWidget*, QPoint> places[] = {
+        {window->Label1, {286, 200}},       {window->Label4, {605, 200}},
+        {window->Statictext1, {156, 226}},  {window->statictext9, {436, 306}},
+        {window->statictext12, {432, 426}}, {window->Panel6, {166, 420}},
+        {window->Panel7, {446, 220}},       {window->s1, {286, 226}},
+        {window->s2, {290, 266}},           {window->s3, {294, 306}},
+        {window->s4, {294, 346}},           {window->s7, {562, 226}},
+        {window->s8, {566, 266}},           {window->s9, {570, 306}},
+        {window->n12, {614, 426}}};
+    for (const auto& [control, place] : places) {
+        EXPECT_EQ(control->pos(), place + QPoint(c.dx, c.dy))
+            << control->objectName().toStdString();
+    }
+    // Small screens show the small heading; elsewhere the big one is fitted.
+    const bool small = settings.ScreenHeight == 480;
+    EXPECT_EQ(window->Panel14->isVisible(), small);
+    EXPECT_EQ(window->Panel13->isVisible(), !small);
+    EXPECT_EQ(window->Panel14->text(), "HIGH SCORES Tables x 20");
+    const int headingWidth =
+        QFontMetrics(window->Panel13->font()).horizontalAdvance(window->Panel13->text());
+    EXPECT_TRUE(small || headingWidth <= window->Panel13->width() - 4) << headingWidth;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryClassAndMode, HighScoreWindowLayout,
+                         ::testing::ValuesIn(kLayoutCases),
+                         [](const auto& info) { return testing::CaseName(info.param.screen); });
 
 TEST_F(HighScoreWindowTest, EachModePutsOkTheTableBarAndTheHeadingInTheirPlaces) {
     struct Case {
-        int screenHeight, windowMode, language;
+        ScreenCase screen;
+        int language;
         bool afterGame;
         QRect ok;
         const char* caption;
-    };
-    const Case cases[] = {{600, 1, 1, false, {684, 500, 77, 30}, "Ok"},
-                          {600, 1, 1, true, {684, 500, 77, 30}, "Ok"},
-                          {480, 2, 1, false, {608 - 25 - 77, 370, 77, 30}, "Ok"},
-                          {480, 1, 2, false, {640 - 15 - 35, 370, 35, 30}, ""},
-                          {480, 1, 2, true, {505, 420, 77, 30}, "Aceptar "}};
+    } const cases[] = {{ScreenCase::Class600Full, 1, false, {684, 500, 77, 30}, "Ok"},
+                       {ScreenCase::Class600Full, 1, true, {684, 500, 77, 30}, "Ok"},
+                       {ScreenCase::Class480Partial, 1, false, {608 - 25 - 77, 370, 77, 30}, "Ok"},
+                       {ScreenCase::Class480Full, 2, false, {640 - 15 - 35, 370, 35, 30}, ""},
+                       {ScreenCase::Class480Full, 2, true, {505, 420, 77, 30}, "Aceptar "}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.screenHeight << " mode " << c.windowMode
-                                        << (c.afterGame ? " after a game" : " browse"));
-        settings.ScreenHeight = c.screenHeight;
-        settings.ScreenWidth = c.screenHeight == 480 ? 640 : 800;
-        settings.WindowMode = static_cast<std::uint8_t>(c.windowMode);
+        SCOPED_TRACE(::testing::Message() << testing::CaseName(c.screen, c.language)
+                                          << (c.afterGame ? " after a game" : " browse"));
+        settings.ScreenHeight = ScreenHeightOf(c.screen);
+        settings.ScreenWidth = ScreenWidthOf(c.screen);
+        settings.WindowMode = static_cast<std::uint8_t>(WindowModeOf(c.screen));
         settings.Language = static_cast<std::uint8_t>(c.language);
         c.afterGame ? ShowAfterGame(1, 0) : ShowBrowse(1);
         EXPECT_EQ(window->BitBtn1->geometry(), c.ok);
         EXPECT_EQ(window->BitBtn1->text(), c.caption);
         EXPECT_EQ(window->Panel15->isVisible(), !c.afterGame);
-        EXPECT_EQ(window->BitBtn4->isVisible(), c.windowMode == 1);
+        EXPECT_EQ(window->BitBtn4->isVisible(), settings.WindowMode == 1);
         QPushButton* b18 = window->TableButtons[17];
-        if (c.screenHeight == 600 && c.afterGame) {
+        if (c.screen == ScreenCase::Class600Full && c.afterGame) {
             EXPECT_EQ(window->Panel13->y(), 176 + 297 + 18);
             EXPECT_EQ(window->Panel13->height(), 60);
-        } else if (c.screenHeight == 600) {
+        } else if (c.screen == ScreenCase::Class600Full) {
             EXPECT_EQ(window->Panel15->y(), 500 + 30 + 27);
             EXPECT_EQ(window->Image10->pos(), QPoint(132, 176));
-        } else if (c.windowMode == 2) {
+        } else if (c.screen == ScreenCase::Class480Partial) {
             // The last two table buttons move to a second row, clear of OK.
             EXPECT_EQ(b18->height(), 22);
             EXPECT_EQ(window->TableButtons[18]->pos(), QPoint(300, b18->y() + 22));
