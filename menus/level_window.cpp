@@ -124,27 +124,6 @@ int LayoutColumn(const Settings& settings) {
 
 }  // namespace
 
-bool ParseLevel(const QString& text, int& value) {
-    int i = 0;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    if (i == text.size()) {
-        return false;
-    }
-    int result = 0;
-    for (; i < text.size(); ++i) {
-        if (text[i] < '0' || text[i] > '9' || result > 100000) {
-            return false;
-        }
-        result = result * 10 + (text[i].unicode() - '0');
-    }
-    value = negative ? -result : result;
-    return true;
-}
-
 void PaintLevelFrame(QPainter& painter, int x1, int y1, int x2, int y2, int colorScheme) {
     const QColor light = colorScheme == 1 ? QColor(0, 0, 193) : QColor(48, 48, 136);
     const QColor dark = colorScheme == 1 ? QColor(0, 0, 0) : QColor(16, 16, 56);
@@ -560,7 +539,7 @@ bool LevelWindow::eventFilter(QObject* watched, QEvent* event) {
         // that the acceptance showed stays.
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key != Qt::Key_Return && key != Qt::Key_Enter) {
-            UpdateWarning(false);
+            UpdateWarning(EntryMoment::KeyReleased);
         }
         return false;
     }
@@ -593,23 +572,16 @@ bool LevelWindow::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void LevelWindow::UpdateWarning(bool emptyWarns) {
-    const QString text = Edit1->text();
-    int value = 0;
-    if (text.isEmpty()) {
-        Panel1->setVisible(emptyWarns);
-    } else {
-        Panel1->setVisible(!ParseLevel(text, value) || value < 1 || value > 20);
-    }
+void LevelWindow::UpdateWarning(EntryMoment moment) {
+    Panel1->setVisible(RangeWarningShown(Edit1->text().toStdString(), moment));
     // On the lowest class the warning reaches over the quick chooser: it stays readable.
     Panel1->raise();
 }
 
 void LevelWindow::AcceptTypedLevel() {
-    UpdateWarning(true);
-    int value = 0;
-    if (ParseLevel(Edit1->text(), value) && value >= 1 && value <= 20) {
-        StartChosenLevel(value);
+    UpdateWarning(EntryMoment::Accepting);
+    if (const std::optional<int> level = ChosenLevel(Edit1->text().toStdString())) {
+        StartChosenLevel(*level);
         return;
     }
     Edit1->clear();

@@ -10,6 +10,7 @@
 #include <array>
 #include <functional>
 
+#include "game/level_entry.h"
 #include "game/state.h"
 #include "kit/window_frame.h"
 
@@ -95,9 +96,8 @@ private:
     void BuildChooser();
     void BuildHowToPlay();
     int LanguageIndex() const;
-    // Shows the range warning for the text in the field; an empty field shows it only
-    // when it is being accepted.
-    void UpdateWarning(bool emptyWarns);
+    // Shows or hides the range warning for the text in the field.
+    void UpdateWarning(EntryMoment moment);
     void StartChosenLevel(int level);
     void FitTableTitle();
 
@@ -114,8 +114,5 @@ private:
 // The raised frame of the level window, 3 pixels wide around the rectangle: light on
 // the left and top, dark on the right and bottom, with stepped corners.
 void PaintLevelFrame(QPainter& painter, int x1, int y1, int x2, int y2, int colorScheme);
-
-// The typed level: an optional sign and decimal digits, nothing else.
-bool ParseLevel(const QString& text, int& value);
 
 }  // namespace quorelin
