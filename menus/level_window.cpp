@@ -12,6 +12,7 @@
 #include "kit/text_fit.h"
 #include "kit/widget_style.h"
 #include "kit/window_frame.h"
+#include "menus/level_pictures.h"
 
 namespace quorelin {
 namespace {

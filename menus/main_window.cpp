@@ -20,6 +20,7 @@
 #include "kit/text_fit.h"
 #include "kit/widget_style.h"
 #include "kit/window_frame.h"
+#include "menus/main_pictures.h"
 #include "menus/menu_keys.h"
 
 namespace quorelin {
