@@ -32,7 +32,7 @@ public:
     // Prepares the window for TableNumber and shows it: texts, layout, the scheme's
     // colour, the rule picture, and in full-screen mode the raised frame.
     void Open();
-    // Texts for Language and TableNumber, fitted to their places.
+    // Texts for Language and the table the window was opened for, fitted to their places.
     void SetLevelWindowTexts();
     // Places the window and its controls for the screen class and window mode.
     void LayOutLevelWindow();
@@ -100,12 +100,15 @@ private:
     void UpdateWarning(EntryMoment moment);
     void StartChosenLevel(int level);
     void FitTableTitle();
+    // TableNumber holds a whole number; it is rounded once, as the window takes it.
+    void TakeTableNumber();
 
     Settings& settings_;
     GameState& game_;
     std::function<WindowPlace()> mainPlace_;
     std::function<void()> platformBeep_;
     std::array<QLabel*, 20> levelLabels_{};
+    int table_ = 0;  // the table the window is open for
     int choiceState_ = kOpen;
     bool framePending_ = false;
     QRect frame_;
