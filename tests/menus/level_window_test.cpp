@@ -227,7 +227,7 @@ INSTANTIATE_TEST_SUITE_P(
         LevelLayoutCase{ScreenCase::Class600Partial, 1, {332, 263}, {276, 200}, {427, 414}},
         LevelLayoutCase{ScreenCase::Class768Full, 1, {452, 333}, {396, 270}, {552, 514}},
         LevelLayoutCase{ScreenCase::Class768Partial, 1, {362, 273}, {306, 210}, {452, 454}}),
-    [](const auto& info) { return testing::CaseName(info.param.screen, info.param.language); });
+    ::testing::PrintToStringParamName());
 
 TEST(LevelLayoutBesideAMaximisedMainWindow, APartialWindowIsCentred) {
     ShellFixture f(768, 2);

@@ -273,7 +273,7 @@ INSTANTIATE_TEST_SUITE_P(
         MainLayoutCase{ScreenCase::Class768Full, QRect(), {562, 252}, {746, 311}},
         MainLayoutCase{
             ScreenCase::Class768Partial, QRect(128, 48, 768, 653), {432, 222}, {616, 251}}),
-    [](const auto& info) { return testing::CaseName(info.param.screen); });
+    ::testing::PrintToStringParamName());
 
 }  // namespace
 }  // namespace quorelin

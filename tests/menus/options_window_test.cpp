@@ -102,9 +102,7 @@ TEST_P(OptionsSilence, OnceSilencesTheMainWindowAndTwiceGivesEverySwitchBack) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryLanguage, OptionsSilence, ::testing::ValuesIn(kSilence),
-                         [](const auto& info) {
-                             return testing::LanguageName(info.param.language);
-                         });
+                         ::testing::PrintToStringParamName());
 
 TEST(OptionsSilence, TheSilenceNoteTakesTheSlowStartLineAndSwitchingOffHidesIt) {
     OptionsFixture f;
@@ -294,9 +292,7 @@ TEST_P(OptionsTexts, ShowingSetsTheTextsWidthAndFocusOfTheLanguage) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryLanguage, OptionsTexts, ::testing::ValuesIn(kOpening),
-                         [](const auto& info) {
-                             return testing::LanguageName(info.param.language);
-                         });
+                         ::testing::PrintToStringParamName());
 
 TEST(OptionsTextsAgain, ShownInAnotherLanguageTheWindowTakesThatLanguagesWidth) {
     OptionsFixture f(600, 2, 5);
