@@ -31,7 +31,7 @@ constexpr std::array<PlaceRow<LevelWindow>, 9> kControlPlaces{{
      {{{389, 374}, {357, 334}, {452, 444}, {427, 414}, {552, 514}, {452, 454}}}},
 }};
 
-// The German prompt, where it stands apart from the row above.
+// The prompt in German: further left on the lowest screens, elsewhere as in the table.
 constexpr ByCase<QPoint> kGermanPromptPlaces{
     {{218, 130}, {201, 130}, {296, 200}, {276, 200}, {396, 270}, {306, 210}}};
 
