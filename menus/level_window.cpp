@@ -12,62 +12,30 @@
 #include "kit/text_fit.h"
 #include "kit/widget_style.h"
 #include "kit/window_frame.h"
+#include "menus/level_layout.h"
+#include "menus/level_pictures.h"
+#include "menus/level_texts.h"
 
 namespace quorelin {
 namespace {
 
-constexpr std::array<const char*, 5> kRuleLine1{"Place 2 cubes above", "Coloca 2 bloques, el",
-                                                "Plaats 2 blokjes", "Meitsje kolommen fan",
-                                                "Mache Säulen von"};
-constexpr std::array<const char*, 5> kRuleLine2{
-    "each other: ", "uno encima del otro:", "boven op elkaar:", "twa blokjes.:", "zwei Blöcke::"};
-constexpr std::array<const char*, 5> kPrompt{"Choose the level (1..20)", "Elige el nivel (1..20)",
-                                             "Kies het niveau (1..20)", "Kies it nivo (1..20)",
-                                             "Wähle das Niveau (1..20)"};
-constexpr std::array<const char*, 5> kRangeWarning{
-    "Take care to choose a level between 1 and 20! ",
-    "¡Ojo! ¡Tienes que elegir el nivel entre 1 y 20! ",
-    "Denk erom dat je een niveau tussen 1 en 20 moet kiezen! ",
-    "Net sa nuver dwaan! Moatst in nivo kieze tusken 1 en 20!",
-    "Bitte, wähle ein Niveau zwischen 1 und 20! "};
-constexpr std::array<const char*, 5> kHowToPlayCaption{
-    "How to play?", "¿Cómo jugar?", "Spelregels?", "Spulregels?", "Wie man spielt?"};
-constexpr std::array<const char*, 5> kOkCaption{"Ok", "Aceptar", "Ok", "Akkoart", "Ok"};
-constexpr std::array<const char*, 5> kCancelCaption{"Cancel", "Cancelar", "Annuleren", "Ofsizze",
-                                                    "Abbrechen"};
-constexpr std::array<const char*, 5> kChooserHeading{"choose rapidly", "elegir rápido",
-                                                     "snel kiezen", "avensearje", "Schnell wählen"};
-constexpr std::array<const char*, 5> kChooserHint{
-    "Choose with the mouse rapidly a level", "Elige con el ratón rápidamente un nivel",
-    "Kies met de muis snel een niveau", "Kies mei de mûs snel in nivo",
-    "Schnell mit der Maus ein Niveau wählen"};
-constexpr std::array<const char*, 5> kEntryHint{
-    "Choose a level, and press Enter or click on Ok",
-    "Elige el nivel, y pulsa Intro o haz clic en Aceptar",
-    "Kies een niveau, en druk op Enter of klik op Ok",
-    "Kies in nivo, en druk op Enter of klik mei de mûs op Akkoart",
-    "Wähle ein Niveau und drück Enter oder klick Ok an"};
-constexpr std::array<const char*, 5> kLeftCaption{"to the left", "izquierda", "naar links",
-                                                  "nei lofts", "links"};
-constexpr std::array<const char*, 5> kRightCaption{"to the right", "derecha", "naar rechts",
-                                                   "nei rjochts", "rechts"};
-constexpr std::array<const char*, 5> kDownCaption{"quickly down", "rápido hacia abajo",
-                                                  "snel naar beneden", "hurd nei ûnderen",
-                                                  "schnell hinunter"};
-constexpr std::array<const char*, 5> kWindowTitle{
-    " Mirandol Tables  Choose Level", " Mirandol Tablas  Elige Nivel",
-    " Mirandol Tafels  Kies Niveau", " Mirandol Tafels  Kies Nivo",
-    " Mirandol Einmaleins  Niveau wählen"};
-constexpr std::array<const char*, 5> kTableTitleStart{
-    "Multiplicate with ", "Tabla del ", "Tafel van ", "Tafel fan ", "Multiplizieren mit "};
+using namespace level_texts;
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* face, int pixels,
-                  const QColor& colour) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    QFont font(face);
-    font.setPixelSize(pixels);
-    label->setFont(font);
+// The edges of raised frames and the face of the window, by colour scheme.
+QColor LightEdgeColour(int scheme) {
+    return scheme == 1 ? QColor(0, 0, 193) : QColor(48, 48, 136);
+}
+QColor DarkEdgeColour(int scheme) {
+    return scheme == 1 ? kBlack : QColor(16, 16, 56);
+}
+QColor FaceColour(int scheme) {
+    return scheme == 2 ? QColor(0, 0, 119) : kNavy;
+}
+
+// A label of the window's design in a face and pixel size, in a text colour.
+QLabel* ColouredLabel(QWidget* parent, const char* name, const char* face, int pixels,
+                      const QColor& colour) {
+    QLabel* label = quorelin::MakeLabel(parent, name, {}, PixelFont(face, pixels));
     SetColour(label, QPalette::WindowText, colour);
     return label;
 }
@@ -89,65 +57,11 @@ void ShrinkOnePoint(QLabel* label) {
     SetPointSize(label, PointSize(label->font()) - 1);
 }
 
-// Places of one control in the six layouts: 480 partial, 480 full, 600 partial,
-// 600 full, 768 full, 768 partial.
-using Places = std::array<QPoint, 6>;
-constexpr Places kHowToPlayPlaces{{{0, 31}, {16, 66}, {8, 125}, {28, 136}, {128, 206}, {38, 146}}};
-constexpr Places kWarningPlaces{
-    {{209, 290}, {222, 250}, {232, 320}, {252, 320}, {352, 390}, {262, 330}}};
-constexpr Places kEntryPlaces{
-    {{266, 193}, {289, 193}, {332, 263}, {352, 263}, {452, 333}, {362, 273}}};
-constexpr Places kPromptPlaces{
-    {{216, 130}, {233, 130}, {276, 200}, {296, 200}, {396, 270}, {306, 210}}};
-constexpr Places kTitlePlaces{
-    {{164, 48}, {197, 48}, {240, 100}, {260, 100}, {360, 170}, {270, 110}}};
-constexpr Places kChooserPlaces{
-    {{405, 67}, {467, 87}, {525, 160}, {560, 160}, {660, 230}, {570, 170}}};
-constexpr Places kHowToPlayButtonPlaces{
-    {{149, 334}, {181, 374}, {219, 414}, {244, 444}, {344, 514}, {244, 454}}};
-constexpr Places kCancelPlaces{
-    {{257, 334}, {289, 374}, {327, 414}, {352, 444}, {452, 514}, {352, 454}}};
-constexpr Places kOkPlaces{
-    {{357, 334}, {389, 374}, {427, 414}, {452, 444}, {552, 514}, {452, 454}}};
-
-int LayoutColumn(const Settings& settings) {
-    const bool full = settings.WindowMode == 1;
-    switch (settings.ScreenHeight) {
-        case 480:
-            return full ? 1 : 0;
-        case 768:
-            return full ? 4 : 5;
-        default:
-            return full ? 3 : 2;
-    }
-}
-
 }  // namespace
 
-bool ParseLevel(const QString& text, int& value) {
-    int i = 0;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    if (i == text.size()) {
-        return false;
-    }
-    int result = 0;
-    for (; i < text.size(); ++i) {
-        if (text[i] < '0' || text[i] > '9' || result > 100000) {
-            return false;
-        }
-        result = result * 10 + (text[i].unicode() - '0');
-    }
-    value = negative ? -result : result;
-    return true;
-}
-
 void PaintLevelFrame(QPainter& painter, int x1, int y1, int x2, int y2, int colorScheme) {
-    const QColor light = colorScheme == 1 ? QColor(0, 0, 193) : QColor(48, 48, 136);
-    const QColor dark = colorScheme == 1 ? QColor(0, 0, 0) : QColor(16, 16, 56);
+    const QColor light = LightEdgeColour(colorScheme);
+    const QColor dark = DarkEdgeColour(colorScheme);
     const QPolygon lightPart{{x1, y1},         {x1, y2},         {x1 + 1, y2},     {x1 + 1, y2 - 1},
                              {x1 + 2, y2 - 1}, {x1 + 2, y2 - 2}, {x1 + 3, y2 - 2}, {x1 + 3, y1 + 3},
                              {x2 - 3, y1 + 3}, {x2 - 3, y1 + 2}, {x2 - 2, y1 + 2}, {x2 - 2, y1 + 1},
@@ -171,55 +85,44 @@ LevelWindow::LevelWindow(Settings& settings, GameState& game) : settings_(settin
     setObjectName("KiesNivAdd");
     setWindowTitle(Text(kWindowTitle[0]));
     resize(640, 480);
-    SetBackground(this, QColor(0, 0, 128));
+    SetBackground(this, kNavy);
     platformBeep_ = [] { QApplication::beep(); };
 
-    Label1 = MakeLabel(this, "Label1", "MS Sans Serif", 16, QColor(255, 255, 0));
+    Label1 = ColouredLabel(this, "Label1", "MS Sans Serif", 16, kYellow);
 
     Panel3 = new QFrame(this);
     Panel3->setObjectName("Panel3");
     Panel3->resize(305, 41);
     Panel3->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    SetColour(Panel3, QPalette::Light, QColor(48, 48, 136));
-    SetColour(Panel3, QPalette::Dark, QColor(16, 16, 56));
-    Label8 = MakeLabel(Panel3, "Label8", "VAG Rounded Thin", 32, QColor(255, 255, 0));
+    SetColour(Panel3, QPalette::Light, LightEdgeColour(2));
+    SetColour(Panel3, QPalette::Dark, DarkEdgeColour(2));
+    Label8 = ColouredLabel(Panel3, "Label8", "VAG Rounded Thin", 32, kYellow);
 
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName("Edit1");
     Edit1->resize(53, 32);
     Edit1->setMaxLength(2);
-    QFont entryFont("MS Sans Serif");
-    entryFont.setPixelSize(19);
-    Edit1->setFont(entryFont);
+    Edit1->setFont(PixelFont("MS Sans Serif", 19));
     SetColour(Edit1, QPalette::Base, Qt::white);
-    SetColour(Edit1, QPalette::Text, Qt::black);
+    SetColour(Edit1, QPalette::Text, kBlack);
     Edit1->installEventFilter(this);
 
-    Panel1 = MakeLabel(this, "Panel1", "MS Sans Serif", 12, QColor(255, 0, 0));
+    Panel1 = ColouredLabel(this, "Panel1", "MS Sans Serif", 12, kRed);
     Panel1->resize(309, 25);
     Panel1->setAlignment(Qt::AlignCenter);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    SetBackground(Panel1, QColor(255, 255, 221));
+    SetBackground(Panel1, kPaleYellow);
     Panel1->hide();
 
-    BitBtn1 = new QPushButton(this);
-    BitBtn1->setObjectName("BitBtn1");
-    BitBtn1->resize(97, 27);
+    BitBtn1 = MakeButton(this, "BitBtn1", QRect(0, 0, 97, 27));
     BitBtn1->setIcon(QPixmap::fromImage(OkMarkPicture(16)));
-    BitBtn2 = new QPushButton(this);
-    BitBtn2->setObjectName("BitBtn2");
-    BitBtn2->resize(97, 27);
+    BitBtn2 = MakeButton(this, "BitBtn2", QRect(0, 0, 97, 27));
     BitBtn2->setIcon(QPixmap::fromImage(CancelMarkPicture(16)));
-    BitBtn4 = new QPushButton(this);
-    BitBtn4->setObjectName("BitBtn4");
-    BitBtn4->resize(97, 27);
-    BitBtn5 = new QPushButton("X", this);
-    BitBtn5->setObjectName("BitBtn5");
-    BitBtn5->resize(17, 15);
+    BitBtn4 = MakeButton(this, "BitBtn4", QRect(0, 0, 97, 27));
+    BitBtn5 = MakeButton(this, "BitBtn5", QRect(0, 0, 17, 15));
+    BitBtn5->setText("X");
     BitBtn5->setFocusPolicy(Qt::NoFocus);
-    QFont smallFont("MS Sans Serif");
-    smallFont.setPixelSize(9);
-    BitBtn5->setFont(smallFont);
+    BitBtn5->setFont(PixelFont("MS Sans Serif", 9));
     BitBtn5->hide();
     connect(BitBtn1, &QPushButton::clicked, this, &LevelWindow::AcceptTypedLevel);
     connect(BitBtn2, &QPushButton::clicked, this, &LevelWindow::Cancel);
@@ -231,6 +134,7 @@ LevelWindow::LevelWindow(Settings& settings, GameState& game) : settings_(settin
 
     BuildChooser();
     BuildHowToPlay();
+    TakeTableNumber();
     SetLevelWindowTexts();
     MoveOntoStage(*this);
 }
@@ -240,9 +144,9 @@ void LevelWindow::BuildChooser() {
     Panel4->setObjectName("Panel4");
     Panel4->resize(129, 249);
     Panel4->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    SetBackground(Panel4, Qt::black);
+    SetBackground(Panel4, kBlack);
     const QColor grey(128, 128, 128);
-    Label2 = MakeLabel(Panel4, "Label2", "Small Fonts", 9, grey);
+    Label2 = ColouredLabel(Panel4, "Label2", "Small Fonts", 9, grey);
     Label2->move(8, 4);
 
     Shape1 = new QFrame(Panel4);
@@ -259,12 +163,12 @@ void LevelWindow::BuildChooser() {
     Shape2->setGeometry(65, 49, 29, 170);
     Shape2->setFrameStyle(QFrame::Box | QFrame::Plain);
     SetColour(Shape2, QPalette::WindowText, grey);
-    SetBackground(Shape2, Qt::black);
+    SetBackground(Shape2, kBlack);
 
     // Level 1 at the bottom, each level 8 pixels higher; the ends are a little taller.
     for (int level = 1; level <= 20; ++level) {
         const QString name = QString("Label%1").arg(100 * level);
-        QLabel* label = MakeLabel(Panel4, name.toLatin1().constData(), "Small Fonts", 8, grey);
+        QLabel* label = ColouredLabel(Panel4, name.toLatin1().constData(), "Small Fonts", 8, grey);
         QString caption = level % 5 == 0 ? "." : " ";
         int top = 204 - 8 * (level - 1);
         int height = 8;
@@ -288,26 +192,25 @@ void LevelWindow::BuildHowToPlay() {
     Panel2 = new QFrame(this);
     Panel2->setObjectName("Panel2");
     Panel2->resize(217, 297);
-    SetBackground(Panel2, QColor(0, 0, 128));
+    SetBackground(Panel2, kNavy);
     MakePicture(Panel2, "Image1", HowToPlayBackground(197, 281), 10, 8);
-    const QColor silver(192, 192, 192);
-    Label4 = MakeLabel(Panel2, "Label4", "MS Sans Serif", 13, silver);
-    Label5 = MakeLabel(Panel2, "Label5", "MS Sans Serif", 13, silver);
+    Label4 = ColouredLabel(Panel2, "Label4", "MS Sans Serif", 13, kSilver);
+    Label5 = ColouredLabel(Panel2, "Label5", "MS Sans Serif", 13, kSilver);
     for (QLabel* line : {Label4, Label5}) {
-        SetBackground(line, Qt::black);
+        SetBackground(line, kBlack);
     }
     Label4->move(30, 62);
     Label5->move(30, 80);
     Image19 = MakePicture(Panel2, "Image19", RulePicture(7, 116, 73), 44, 108);
-    Label11 = MakeLabel(Panel2, "Label11", "MS Sans Serif", 16, silver);
+    Label11 = ColouredLabel(Panel2, "Label11", "MS Sans Serif", 16, kSilver);
     Image4 = MakePicture(Panel2, "Image4", ArrowKeyPicture(ArrowKey::Left, 28), 20, 200);
-    Label3 = MakeLabel(Panel2, "Label3", "MS Sans Serif", 13, silver);
+    Label3 = ColouredLabel(Panel2, "Label3", "MS Sans Serif", 13, kSilver);
     Label3->move(52, 206);
     Image5 = MakePicture(Panel2, "Image5", ArrowKeyPicture(ArrowKey::Right, 28), 112, 200);
-    Label6 = MakeLabel(Panel2, "Label6", "MS Sans Serif", 13, silver);
+    Label6 = ColouredLabel(Panel2, "Label6", "MS Sans Serif", 13, kSilver);
     Label6->move(144, 206);
     Image6 = MakePicture(Panel2, "Image6", ArrowKeyPicture(ArrowKey::Down, 28), 20, 240);
-    Label7 = MakeLabel(Panel2, "Label7", "MS Sans Serif", 13, silver);
+    Label7 = ColouredLabel(Panel2, "Label7", "MS Sans Serif", 13, kSilver);
     Label7->move(52, 246);
     Panel2->hide();
 }
@@ -317,11 +220,9 @@ int LevelWindow::LanguageIndex() const {
 }
 
 void LevelWindow::SetLevelWindowTexts() {
-    const auto table = static_cast<int>(RoundHalfEven(game_.TableNumber));
     const auto i = static_cast<std::size_t>(LanguageIndex());
-
-    Label11->setText(QString("x %1 = ").arg(table));
-    Image19->setPixmap(QPixmap::fromImage(RulePicture(table, 116, 73)));
+    Label11->setText(QString("x %1 = ").arg(table_));
+    Image19->setPixmap(QPixmap::fromImage(RulePicture(table_, 116, 73)));
     Label4->setText(Text(kRuleLine1[i]));
     Label5->setText(Text(kRuleLine2[i]));
     Label1->setText(Text(kPrompt[i]));
@@ -394,14 +295,11 @@ void LevelWindow::LayOutLevelWindow() {
         const WindowPlace main = mainPlace_ ? mainPlace_() : WindowPlace{};
         if (main.maximised) {
             const bool tall = settings_.ScreenHeight == 768;
-            const auto height =
-                static_cast<int>(RoundHalfEven(settings_.ScreenHeight * (tall ? 0.85 : 0.9)));
-            const auto width =
-                static_cast<int>(RoundHalfEven(settings_.ScreenWidth * (tall ? 0.75 : 0.9)));
-            const QRect outer(
-                static_cast<int>(RoundHalfEven((settings_.ScreenWidth - width) / 2.0)),
-                static_cast<int>(RoundHalfEven((settings_.ScreenHeight - height) / 2.0)) - 10,
-                width, height);
+            const auto height = RoundToInt(settings_.ScreenHeight * (tall ? 0.85 : 0.9));
+            const auto width = RoundToInt(settings_.ScreenWidth * (tall ? 0.75 : 0.9));
+            const QRect outer(RoundToInt((settings_.ScreenWidth - width) / 2.0),
+                              RoundToInt((settings_.ScreenHeight - height) / 2.0) - 10, width,
+                              height);
             SetFramedOuterGeometry(*this, outer.translated(DesignAreaCorner(
                                               settings_.ScreenWidth, settings_.ScreenHeight)));
         } else if (mainPlace_) {
@@ -409,26 +307,18 @@ void LevelWindow::LayOutLevelWindow() {
         }
     }
 
-    const auto column = static_cast<std::size_t>(LayoutColumn(settings_));
-    Panel2->move(kHowToPlayPlaces[column]);
-    Panel1->move(kWarningPlaces[column]);
-    Edit1->move(kEntryPlaces[column]);
-    QPoint prompt = kPromptPlaces[column];
-    if (settings_.ScreenHeight == 480 && settings_.Language == 5) {
-        prompt.setX(full ? 218 : 201);
-    }
-    Label1->move(prompt);
-    Panel3->move(kTitlePlaces[column]);
-    Panel4->move(kChooserPlaces[column]);
-    BitBtn4->move(kHowToPlayButtonPlaces[column]);
-    BitBtn2->move(kCancelPlaces[column]);
-    BitBtn1->move(kOkPlaces[column]);
+    PlaceLevelControls(*this, ScreenCaseFor(settings_), settings_.Language);
+}
+
+void LevelWindow::TakeTableNumber() {
+    table_ = RoundToInt(game_.TableNumber);
 }
 
 void LevelWindow::Open() {
+    TakeTableNumber();
     SetLevelWindowTexts();
     LayOutLevelWindow();
-    SetFaceColour(settings_.ColorScheme == 2 ? QColor(0, 0, 119) : QColor(0, 0, 128));
+    SetFaceColour(FaceColour(settings_.ColorScheme));
     ShowRulePicture();
     show();
     if (settings_.WindowMode == 1) {
@@ -497,19 +387,17 @@ void LevelWindow::showEvent(QShowEvent* event) {
         return;
     }
     const auto i = static_cast<std::size_t>(LanguageIndex());
-    const auto table = static_cast<int>(RoundHalfEven(game_.TableNumber));
     setWindowTitle(Text(kWindowTitle[i]));
-    Label8->setText(Text(kTableTitleStart[i]) + QString::number(table));
+    Label8->setText(Text(kTableTitleStart[i]) + QString::number(table_));
     Edit1->setFocus();
     choiceState_ = kOpen;
     Panel1->hide();
     Panel2->hide();
     FitTableTitle();
-    Panel3->move(static_cast<int>(RoundHalfEven(Label1->width() / 2.0)) + Label1->x() -
-                     static_cast<int>(RoundHalfEven(Panel3->width() / 2.0)),
-                 Panel3->y());
-    Label8->move(static_cast<int>(RoundHalfEven(Panel3->width() / 2.0)) -
-                     static_cast<int>(RoundHalfEven(Label8->width() / 2.0)),
+    Panel3->move(
+        RoundToInt(Label1->width() / 2.0) + Label1->x() - RoundToInt(Panel3->width() / 2.0),
+        Panel3->y());
+    Label8->move(RoundToInt(Panel3->width() / 2.0) - RoundToInt(Label8->width() / 2.0),
                  (Panel3->height() - Label8->height()) / 2);
 }
 
@@ -560,14 +448,14 @@ bool LevelWindow::eventFilter(QObject* watched, QEvent* event) {
         // that the acceptance showed stays.
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key != Qt::Key_Return && key != Qt::Key_Enter) {
-            UpdateWarning(false);
+            UpdateWarning(EntryMoment::KeyReleased);
         }
         return false;
     }
     if (watched == Shape1 && event->type() == QEvent::MouseMove) {
         // Off the column again: the field is ready for typing.
         Edit1->setEnabled(true);
-        SetColour(Edit1, QPalette::Text, Qt::black);
+        SetColour(Edit1, QPalette::Text, kBlack);
         Edit1->clear();
         Edit1->setFocus();
         return true;
@@ -577,7 +465,7 @@ bool LevelWindow::eventFilter(QObject* watched, QEvent* event) {
             continue;
         }
         if (event->type() == QEvent::MouseMove) {
-            SetColour(Edit1, QPalette::Text, QColor(0, 0, 255));
+            SetColour(Edit1, QPalette::Text, kBlue);
             Edit1->setText(QString::number(level));
             return true;
         }
@@ -593,23 +481,16 @@ bool LevelWindow::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void LevelWindow::UpdateWarning(bool emptyWarns) {
-    const QString text = Edit1->text();
-    int value = 0;
-    if (text.isEmpty()) {
-        Panel1->setVisible(emptyWarns);
-    } else {
-        Panel1->setVisible(!ParseLevel(text, value) || value < 1 || value > 20);
-    }
+void LevelWindow::UpdateWarning(EntryMoment moment) {
+    Panel1->setVisible(RangeWarningShown(Edit1->text().toStdString(), moment));
     // On the lowest class the warning reaches over the quick chooser: it stays readable.
     Panel1->raise();
 }
 
 void LevelWindow::AcceptTypedLevel() {
-    UpdateWarning(true);
-    int value = 0;
-    if (ParseLevel(Edit1->text(), value) && value >= 1 && value <= 20) {
-        StartChosenLevel(value);
+    UpdateWarning(EntryMoment::Accepting);
+    if (const std::optional<int> level = ChosenLevel(Edit1->text().toStdString())) {
+        StartChosenLevel(*level);
         return;
     }
     Edit1->clear();

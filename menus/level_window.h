@@ -10,6 +10,7 @@
 #include <array>
 #include <functional>
 
+#include "game/level_entry.h"
 #include "game/state.h"
 #include "kit/window_frame.h"
 
@@ -31,7 +32,7 @@ public:
     // Prepares the window for TableNumber and shows it: texts, layout, the scheme's
     // colour, the rule picture, and in full-screen mode the raised frame.
     void Open();
-    // Texts for Language and TableNumber, fitted to their places.
+    // Texts for Language and the table the window was opened for, fitted to their places.
     void SetLevelWindowTexts();
     // Places the window and its controls for the screen class and window mode.
     void LayOutLevelWindow();
@@ -95,17 +96,19 @@ private:
     void BuildChooser();
     void BuildHowToPlay();
     int LanguageIndex() const;
-    // Shows the range warning for the text in the field; an empty field shows it only
-    // when it is being accepted.
-    void UpdateWarning(bool emptyWarns);
+    // Shows or hides the range warning for the text in the field.
+    void UpdateWarning(EntryMoment moment);
     void StartChosenLevel(int level);
     void FitTableTitle();
+    // TableNumber holds a whole number; it is rounded once, as the window takes it.
+    void TakeTableNumber();
 
     Settings& settings_;
     GameState& game_;
     std::function<WindowPlace()> mainPlace_;
     std::function<void()> platformBeep_;
     std::array<QLabel*, 20> levelLabels_{};
+    int table_ = 0;  // the table the window is open for
     int choiceState_ = kOpen;
     bool framePending_ = false;
     QRect frame_;
@@ -114,8 +117,5 @@ private:
 // The raised frame of the level window, 3 pixels wide around the rectangle: light on
 // the left and top, dark on the right and bottom, with stepped corners.
 void PaintLevelFrame(QPainter& painter, int x1, int y1, int x2, int y2, int colorScheme);
-
-// The typed level: an optional sign and decimal digits, nothing else.
-bool ParseLevel(const QString& text, int& value);
 
 }  // namespace quorelin

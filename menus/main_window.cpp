@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPixmap>
 #include <QScreen>
 #include <algorithm>
 #include <chrono>
@@ -15,183 +14,18 @@
 
 #include "game/language.h"
 #include "game/sound_hooks.h"
-#include "kit/pictures.h"
+#include "kit/keys.h"
 #include "kit/platform.h"
 #include "kit/text_fit.h"
 #include "kit/widget_style.h"
 #include "kit/window_frame.h"
+#include "menus/main_texts.h"
 #include "menus/menu_keys.h"
 
 namespace quorelin {
 namespace {
 
-constexpr std::array<const char*, 5> kWindowTitle{
-    " Mirandol Tables  Main Menu", " Mirandol Tablas  Menú Principal",
-    " Mirandol Tafels  Hoofdmenu", " Mirandol Tafels  Haadmenu", " Mirandol Einmaleins Haupt-Menü"};
-constexpr std::array<const char*, 5> kTitleText{"Tables", "Tablas", "Tafels", "Tafels",
-                                                "Einmaleins"};
-constexpr std::array<const char*, 5> kBannerText{"MIRANDOL Tables", "MIRANDOL Tablas",
-                                                 "MIRANDOL Tafels", "MIRANDOL Tafels",
-                                                 "MIRANDOL Einmaleins"};
-constexpr std::array<const char*, 5> kVersionText{"v.2023-12", "v.2023-12", "v.2023-12",
-                                                  "f.2023-12", "V.2023-12"};
-constexpr std::array<const char*, 5> kInfoCaption{"&Info", " &Info          ", "  &Info          ",
-                                                  " &Ynformaasje     ", "&Info"};
-constexpr std::array<const char*, 5> kSoundOnCaption{
-    "&Sound is on", "&Sonido encendido", "&Geluid is aan", " &Lûd is oan ", "&Ton ist an"};
-constexpr std::array<const char*, 5> kSoundOffCaption{
-    "&Sound is off", "&Sonido apagado", "&Geluid is uit", " &Lûd is ût  ", "&Ton ist aus"};
-constexpr std::array<const char*, 5> kMusicOnCaption{
-    "&Music is on", "&Música encendida", "&Muziek is aan", "&Muzyk is oan", "&Musik ist an"};
-constexpr std::array<const char*, 5> kMusicOffCaption{
-    "&Music is off", "&Música apagada", "&Muziek is uit", "&Muzyk is ût ", "&Musik ist aus"};
-constexpr std::array<const char*, 5> kLanguageCaption{"&Language", "  &Lengua         ",
-                                                      "   &Taal            ",
-                                                      "   &Taal              ", "&Sprache"};
-constexpr std::array<const char*, 5> kHighScoresCaption{
-    "&High Scores", "Mej&ores jugadores", "&Beste spelers  ", "&Betûftste spilers", "&High Scores"};
-constexpr std::array<const char*, 5> kExitCaption{
-    "E&xit", " S&alir           ", "  &Afsluiten     ", "  &Stopje      ", "&Ausgang"};
-constexpr std::array<const char*, 5> kMenuGameTall{" &Game", " &Jugar", "  &Spelen", " Spylj&e",
-                                                   " &Spiel"};
-constexpr std::array<const char*, 5> kMenuGameShort{"&Game", "&Jugar", "&Spelen", "Spylj&e",
-                                                    "  &Spiel"};
-constexpr std::array<const char*, 5> kMenuColourTall{
-    "        &Colour", "        &Color", "       &Kleur", "      &Kleur", "        &Farben"};
-constexpr std::array<const char*, 5> kMenuColourShort{"&Colour", "&Color", "&Kleur", "&Kleur",
-                                                      "&Farben"};
-constexpr std::array<const char*, 5> kMenuSoundTall{"        &Sound", "        &Sonido",
-                                                    "       &Geluid", "      &Lûd", "        &Ton"};
-constexpr std::array<const char*, 5> kMenuSoundShort{"&Sound", "&Sonido", "&Geluid", "&Lûd",
-                                                     "&Ton"};
-constexpr std::array<const char*, 5> kMenuLanguageTall{
-    "        &Language", "        &Lengua", "       &Taal", "      &Taal", "        S&prache"};
-constexpr std::array<const char*, 5> kMenuLanguageShort{"&Language", "&Lengua", "&Taal", "&Taal",
-                                                        "S&prache"};
-constexpr std::array<const char*, 5> kMenuHighScoresTall{
-    "        &High Scores", "        &Mejores jugadores", "       &Beste spelers",
-    "      &Betûftste spilers ", "        &High Scores"};
-constexpr std::array<const char*, 5> kMenuHighScoresShort{
-    "&High Scores", "&Mejores jugadores", "&Beste spelers", "&Betûftste spilers ", "&High Scores"};
-constexpr std::array<const char*, 5> kMenuInfoTall{
-    "        &Info", "        &Info", "        &Info", "      &Ynformaasje", "        &Info"};
-constexpr std::array<const char*, 5> kMenuInfoShort{"&Info", "&Info", "&Info", "&Ynformaasje",
-                                                    "&Info"};
-constexpr std::array<const char*, 5> kMenuExitTall{
-    "        E&xit", "       S&alir", "       &Afsluiten", "      &Stopje", "        &Ausgang"};
-constexpr std::array<const char*, 5> kMenuExitShort{"E&xit", "S&alir", "&Afsluiten", "&Stopje",
-                                                    "&Ausgang"};
-constexpr std::array<const char*, 5> kAboutItem{"&About", "A&cerca de", "&Omtrent", "&Oangeande",
-                                                "&Über"};
-constexpr std::array<const char*, 5> kInstructionsItem{"&Game Instructions",
-                                                       "&Instrucciones de juego", "&Spelregels",
-                                                       "&Spulregels", "&Spielanweisungen"};
-constexpr std::array<const char*, 5> kDisclaimerItem{"&Disclaimer", "&Disclaimer", "&Disclaimer",
-                                                     "D&isclaimer", "&Haftung"};
-constexpr std::array<const char*, 5> kSimpleItem{"&Simple", "&Sencillo", "&Eenvoudig",
-                                                 "&Ienfâldich", "&Einfach"};
-constexpr std::array<const char*, 5> kSophisticatedItem{
-    "So&phisticated", "So&fisticado", "&Uitgebreid", "&Moaier (16/24 bit)", "&Schöner"};
-constexpr std::array<const char*, 5> kEffectsOnItem{"&Sound-effects on", "&Encender sonido",
-                                                    "Geluid &inschakelen", "&Mei lûd spylje",
-                                                    "&Geräusch-Effekte an"};
-constexpr std::array<const char*, 5> kEffectsOffItem{"Sound-effects &off", "Apagar &sonido",
-                                                     "Geluid &uitschakelen", "&Sûnder lûd spylje",
-                                                     "Geräusch-Effekte &aus"};
-constexpr std::array<const char*, 5> kMusicOnItem{
-    "&Music on", "E&ncender música", "&Muziek inschakelen", "M&ei muzyk spylje", "&Musik ist an"};
-constexpr std::array<const char*, 5> kMusicOffItem{"Music o&ff", "Apagar &música",
-                                                   "Mu&ziek uitschakelen", "Sû&nder muzyk spylje",
-                                                   "Musik ist &aus"};
-
-// Table button hints name the table after these words; German has none.
-constexpr std::array<const char*, 5> kTableHintStart{"Play and multiplicate with ", "Tablas del ",
-                                                     "Speel met de tafel van ",
-                                                     "Boartsje mei de tafel fan ", nullptr};
-
-constexpr std::array<const char*, 5> kMusicHint{
-    "Only if you have a multimedia computer", "Sólamente si tu ordenador tiene multimedia",
-    "Alleen als je een multimedia computer hebt", "Inkeld as´t in multimedia computer hast",
-    "Nur, wenn Sie einen Multimedia-Computer haben"};
-
-constexpr const char* kLanguageButtonHint = "Sprache, language,  idioma,  taal ";
-
-// Hints of the five language buttons (columns) by the current language (rows). An empty
-// text empties the hint; a null one leaves the hint as it was.
-constexpr std::array<std::array<const char*, 5>, 5> kLanguageHints{{
-    {"", "Spanish, a world-language, i.a. spoken in Spain and in America",
-     "Dutch, spoken in the Netherlands, Belgium and Suriname",
-     "Frisian, language related to English and spoken in Friesland, a beautiful province of "
-     "the Netherlands",
-     "German, spoken in Germany, Austria and Switzerland "},
-    {"Inglés, lengua del mundo, hablado en muchos paises", "",
-     "Neerlandés, hablado en los Países Bajos, Bélgica y Suriname",
-     "Frisio, hablado en Frisia, una bonita provincia de los Países Bajos",
-     "Alemán, hablado en Alemania, Austria y Suiza "},
-    {"", "", "", "", nullptr},
-    {"", "", "", "", nullptr},
-    {"Englisch, eine Welt-Sprache",
-     "Spanisch, eine Welt-Sprache, u.a. gesprochen in Spanien und in Amerika",
-     "Niederländisch, u.a. gesprochen in die Niederlande, Belgien und Surinam",
-     "Friesisch, gesprochen in Friesland, eine schöne Provinz von den Niederlanden", nullptr},
-}};
-
-// Class-room silence writes its own captions on the sound and music switches.
-constexpr std::array<const char*, 5> kSilencedSoundCaption{
-    "&Sound is off", "&Sonido apagado", "&Geluid is uit", "&Lûd is ût ", "&Ton ist aus "};
-constexpr std::array<const char*, 5> kUnsilencedSoundCaption{
-    "&Sound is on", "&Sonido encendido", "&Geluid is aan", "&Lûd is oan", "&Ton ist an"};
-constexpr std::array<const char*, 5> kUnsilencedMusicCaption{
-    "&Music is off", "&Música apagada  ", "&Muziek is uit", "&Muzyk is ût", "&Musik ist aus"};
-
-constexpr const char* kShownWarning =
-    "The size of the screen has been changed!You´d better stop the program and start it "
-    "again! ";
-constexpr const char* kTableWarning =
-    "The size of the screen has been changed! You´d better stop the program and start it "
-    "again! ";
-
-// Where each table button stands in the table panel, and its number's colour.
-struct TableButtonPlace {
-    const char* name;
-    int left;
-    int top;
-    QRgb colour;
-};
-constexpr QRgb kBlack = qRgb(0, 0, 0), kMaroon = qRgb(128, 0, 0), kGreen = qRgb(0, 128, 0),
-               kOlive = qRgb(128, 128, 0), kNavy = qRgb(0, 0, 128), kPurple = qRgb(128, 0, 128),
-               kTeal = qRgb(0, 128, 128), kRed = qRgb(255, 0, 0), kYellow = qRgb(255, 255, 0),
-               kBlue = qRgb(0, 0, 255), kFuchsia = qRgb(255, 0, 255);
-constexpr std::array<TableButtonPlace, 20> kTableButtons{{
-    {"BitBtn21", 30, 48, kGreen},     {"BitBtn1", 30, 105, kRed},
-    {"BitBtn2", 30, 162, kBlue},      {"BitBtn3", 30, 219, kNavy},
-    {"BitBtn4", 30, 272, kTeal},      {"BitBtn16", 107, 48, kPurple},
-    {"BitBtn18", 107, 105, kYellow},  {"BitBtn19", 107, 161, kNavy},
-    {"BitBtn20", 107, 217, kFuchsia}, {"BitBtn22", 107, 273, kMaroon},
-    {"BitBtn23", 182, 49, kNavy},     {"BitBtn24", 182, 73, kPurple},
-    {"BitBtn25", 182, 105, kTeal},    {"BitBtn26", 182, 129, kRed},
-    {"BitBtn27", 182, 161, kBlack},   {"BitBtn28", 182, 185, kBlue},
-    {"BitBtn29", 182, 217, kGreen},   {"BitBtn30", 182, 241, kMaroon},
-    {"BitBtn31", 182, 273, kOlive},   {"BitBtn32", 182, 297, kRed},
-}};
-
-QFrame* MakePanel(QWidget* parent, const char* name, int width, int height) {
-    auto* panel = new QFrame(parent);
-    panel->setObjectName(name);
-    panel->resize(width, height);
-    SetBackground(panel, QColor(0, 0, 128));
-    // A click on a panel is the panel's own, not the window background's.
-    panel->setAttribute(Qt::WA_NoMousePropagation);
-    return panel;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, int left, int top, int width,
-                        int height) {
-    auto* button = new QPushButton(parent);
-    button->setObjectName(name);
-    button->setGeometry(left, top, width, height);
-    return button;
-}
+using namespace main_texts;
 
 QAction* MakeItem(QMenu* menu, const char* name, bool checkable = false) {
     auto* item = menu->addAction(QString());
@@ -206,11 +40,6 @@ QAction* MakeMenu(QMenuBar* bar, const char* name) {
     menu->menuAction()->setObjectName(name);
     return menu->menuAction();
 }
-
-constexpr const char* kCloseNotSaved =
-    "The high scores and settings could not be saved:\n%1\n\nTry again, quit without "
-    "saving, or cancel to go back to the game. If you quit without saving, the high scores "
-    "entered and the settings changed since the last successful save are lost.";
 
 // The question after a failed save on close; every other way out of the box (Escape, the
 // box's own close, a dialog ended by the program's end) counts as Cancel.
@@ -249,7 +78,7 @@ MainWindow::MainWindow(Settings& settings, GameState& game, DataFile& dataFile)
     setWindowTitle(Text(kWindowTitle[0]));
     central_ = new QWidget(this);
     central_->setObjectName("Form1Client");
-    SetBackground(central_, QColor(0, 0, 128));
+    SetBackground(central_, kNavy);
     setCentralWidget(central_);
     BuildPanels(central_);
     BuildMenus();
@@ -277,99 +106,6 @@ MainWindow::MainWindow(Settings& settings, GameState& game, DataFile& dataFile)
     }
     ApplyLanguage();
     GiveButtonsTheirLetters(*this);
-}
-
-void MainWindow::BuildPanels(QWidget* central) {
-    Label2 = new QLabel(central);
-    Label2->setObjectName("Label2");
-    QFont titleFont("VAG Rounded Thin");
-    titleFont.setBold(true);
-    titleFont.setPointSize(36);  // 48 pixels on a 96-dpi screen
-    Label2->setFont(titleFont);
-    SetColour(Label2, QPalette::WindowText, QColor(255, 0, 0));
-
-    Label3 = new QLabel(central);
-    Label3->setObjectName("Label3");
-    QFont versionFont("MS Sans Serif");
-    versionFont.setBold(true);
-    versionFont.setPixelSize(16);
-    Label3->setFont(versionFont);
-    SetColour(Label3, QPalette::WindowText, QColor(255, 0, 0));
-
-    Panel2 = MakePanel(central, "Panel2", 585, 89);
-    Image5 = MakePicture(Panel2, "Image5", BannerPicture(563, 80), 12, 12);
-    Label5 = new QLabel(Panel2);
-    Label5->setObjectName("Label5");
-    QFont bannerFont("VAG Rounded Thin");
-    bannerFont.setBold(true);
-    bannerFont.setPixelSize(48);
-    Label5->setFont(bannerFont);
-    SetColour(Label5, QPalette::WindowText, QColor(255, 0, 0));
-    Label5->move(96, 14);
-    for (QWidget* part : {static_cast<QWidget*>(Panel2), static_cast<QWidget*>(Image5),
-                          static_cast<QWidget*>(Label5)}) {
-        part->setMouseTracking(true);
-    }
-
-    Panel3 = MakePanel(central, "Panel3", 241, 377);
-    MakePicture(Panel3, "Image1", TablePanelPicture(241, 369), 0, 8);
-    Image4 = MakePicture(Panel3, "Image4", TitleStripPicture(225, 36), 8, 8);
-    Image4->hide();
-    for (int t = 1; t <= 20; ++t) {
-        const TableButtonPlace& place = kTableButtons[static_cast<std::size_t>(t - 1)];
-        const bool large = t <= 10;
-        QPushButton* button =
-            MakeButton(Panel3, place.name, place.left, place.top, large ? 59 : 27, large ? 49 : 24);
-        button->setText(QString::number(t));
-        QFont font("MS Sans Serif");
-        font.setBold(true);
-        font.setPixelSize(large ? 32 : 13);
-        button->setFont(font);
-        SetColour(button, QPalette::ButtonText, QColor(place.colour));
-        connect(button, &QPushButton::clicked, this, [this, t] { TableClick(t); });
-        tableButtons_[static_cast<std::size_t>(t - 1)] = button;
-    }
-
-    Panel4 = MakePanel(central, "Panel4", 177, 241);
-    MakePicture(Panel4, "Image2", CommandPanelPicture(147, 227), 8, 8);
-    const auto command = [this](const char* name, int top, CommandGlyph glyph) {
-        QPushButton* button = MakeButton(Panel4, name, 28, top, 107, 27);
-        QFont font("Tahoma");
-        font.setPixelSize(11);
-        button->setFont(font);
-        button->setIcon(QPixmap::fromImage(CommandGlyphPicture(glyph, 16)));
-        SetColour(button, QPalette::ButtonText, QColor(128, 0, 0));
-        return button;
-    };
-    BitBtn5 = command("BitBtn5", 29, CommandGlyph::Info);
-    BitBtn6 = command("BitBtn6", 62, CommandGlyph::Sound);
-    BitBtn17 = command("BitBtn17", 94, CommandGlyph::Music);
-    BitBtn7 = command("BitBtn7", 126, CommandGlyph::Language);
-    BitBtn9 = command("BitBtn9", 158, CommandGlyph::HighScores);
-    BitBtn8 = command("BitBtn8", 190, CommandGlyph::Exit);
-    BitBtn7->setToolTip(Text(kLanguageButtonHint));
-    // The music button's hint display starts off and follows the button only.
-    BitBtn17->setProperty("showHint", false);
-    connect(BitBtn5, &QPushButton::clicked, this, &MainWindow::InfoButtonClick);
-    connect(BitBtn6, &QPushButton::clicked, this, &MainWindow::SoundButtonClick);
-    connect(BitBtn17, &QPushButton::clicked, this, &MainWindow::MusicButtonClick);
-    connect(BitBtn7, &QPushButton::clicked, this, &MainWindow::LanguageButtonClick);
-    connect(BitBtn9, &QPushButton::clicked, this, &MainWindow::HighScoresClick);
-    connect(BitBtn8, &QPushButton::clicked, this, &MainWindow::ExitClick);
-
-    Panel1 = MakePanel(central, "Panel1", 89, 145);
-    const auto language = [this](const char* name, const char* caption, int top, int n) {
-        QPushButton* button = MakeButton(Panel1, name, 8, top, 75, 25);
-        button->setText(Text(caption));
-        connect(button, &QPushButton::clicked, this, [this, n] { ChooseLanguage(n); });
-        return button;
-    };
-    BitBtn10 = language("BitBtn10", "&English", 4, 1);
-    BitBtn11 = language("BitBtn11", "Es&pañol", 32, 2);
-    BitBtn12 = language("BitBtn12", "&Nederlands", 60, 3);
-    BitBtn13 = language("BitBtn13", "&Frysk", 88, 4);
-    BitBtn15 = language("BitBtn15", "&Deutsch", 116, 5);
-    Panel1->hide();
 }
 
 void MainWindow::BuildMenus() {
@@ -407,11 +143,9 @@ void MainWindow::BuildMenus() {
     Frysk1 = MakeItem(Language1->menu(), "Frysk1");
     Deutch1 = MakeItem(Language1->menu(), "Deutch1");
     const std::array<QAction*, 5> languages{Engels1, Espaol1, Nederlands1, Frysk1, Deutch1};
-    const std::array<const char*, 5> languageNames{"&English", "Es&pañol", "&Nederlands", "&Frysk",
-                                                   "&Deutsch"};
     for (int n = 1; n <= 5; ++n) {
         QAction* item = languages[static_cast<std::size_t>(n - 1)];
-        item->setText(Text(languageNames[static_cast<std::size_t>(n - 1)]));
+        item->setText(Text(kLanguageNames[static_cast<std::size_t>(n - 1)]));
         connect(item, &QAction::triggered, this, [this, n] { ChooseLanguage(n); });
     }
 
@@ -486,23 +220,17 @@ void MainWindow::ApplyLanguage() {
 
     // Captions spread over the menu bar with leading blanks, except on the lowest screens.
     const bool tall = settings_.ScreenHeight == 600 || settings_.ScreenHeight == 768;
-    Game1->setText(Text(tall ? kMenuGameTall[i] : kMenuGameShort[i]));
-    Color1->setText(Text(tall ? kMenuColourTall[i] : kMenuColourShort[i]));
-    Sound1->setText(Text(tall ? kMenuSoundTall[i] : kMenuSoundShort[i]));
-    Language1->setText(Text(tall ? kMenuLanguageTall[i] : kMenuLanguageShort[i]));
-    HighScores1->setText(Text(tall ? kMenuHighScoresTall[i] : kMenuHighScoresShort[i]));
-    Info1->setText(Text(tall ? kMenuInfoTall[i] : kMenuInfoShort[i]));
-    Exit1->setText(Text(tall ? kMenuExitTall[i] : kMenuExitShort[i]));
-
-    About1->setText(Text(kAboutItem[i]));
-    GameInstructions1->setText(Text(kInstructionsItem[i]));
-    Disclaimer1->setText(Text(kDisclaimerItem[i]));
-    Simple1->setText(Text(kSimpleItem[i]));
-    Sophisticated1->setText(Text(kSophisticatedItem[i]));
-    Soundeffecton1->setText(Text(kEffectsOnItem[i]));
-    Soundeffectsoff1->setText(Text(kEffectsOffItem[i]));
-    Musicon1->setText(Text(kMusicOnItem[i]));
-    Musicoff1->setText(Text(kMusicOffItem[i]));
+    const std::array<QAction*, 7> titles{Game1,       Color1, Sound1, Language1,
+                                         HighScores1, Info1,  Exit1};
+    for (std::size_t k = 0; k < titles.size(); ++k) {
+        titles[k]->setText(Text((tall ? kMenuTitlesTall : kMenuTitlesShort)[i][k]));
+    }
+    const std::array<QAction*, 9> items{About1,           GameInstructions1, Disclaimer1,
+                                        Simple1,          Sophisticated1,    Soundeffecton1,
+                                        Soundeffectsoff1, Musicon1,          Musicoff1};
+    for (std::size_t k = 0; k < items.size(); ++k) {
+        items[k]->setText(Text(kMenuItems[i][k]));
+    }
 
     for (int t = 1; t <= 20; ++t) {
         const char* start = kTableHintStart[i];
@@ -595,11 +323,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             break;
         case QEvent::KeyPress: {
             const auto* key = static_cast<QKeyEvent*>(event);
-            const bool modifierOnly = key->key() == Qt::Key_Shift ||
-                                      key->key() == Qt::Key_Control || key->key() == Qt::Key_Alt ||
-                                      key->key() == Qt::Key_Meta || key->key() == Qt::Key_AltGr;
             // Alt+letter reaches the accelerators; any other key closes the open panel.
-            if (Panel1->isVisible() && !modifierOnly && !(key->modifiers() & Qt::AltModifier)) {
+            if (Panel1->isVisible() && !IsModifierOnly(key->key()) &&
+                !(key->modifiers() & Qt::AltModifier)) {
                 Panel1->hide();
                 BitBtn7->setFocus();
                 return true;
@@ -654,7 +380,7 @@ void MainWindow::SetSoundCaption(const char* frisianOn, const char* frisianOff,
 void MainWindow::SoundButtonClick() {
     Panel1->hide();
     settings_.SoundEffects = settings_.SoundEffects == 1 ? 0 : 1;
-    SetSoundCaption("&Lûd is oan", "&Lûd is ût", nullptr);
+    SetSoundCaption(kFrisianSoundOn, kFrisianSoundOff, nullptr);
     Beep();
 }
 
@@ -663,7 +389,7 @@ void MainWindow::SoundOnItemClick() {
     Panel1->hide();
     Soundeffecton1->setChecked(true);
     Soundeffectsoff1->setChecked(false);
-    SetSoundCaption("&Lûd is oan", nullptr, nullptr);
+    SetSoundCaption(kFrisianSoundOn, nullptr, nullptr);
     Beep();
 }
 
@@ -672,14 +398,14 @@ void MainWindow::SoundOffItemClick() {
     Panel1->hide();
     Soundeffectsoff1->setChecked(true);
     Soundeffecton1->setChecked(false);
-    SetSoundCaption(nullptr, nullptr, " &Ton ist aus ");
+    SetSoundCaption(nullptr, nullptr, kGermanSoundOff);
 }
 
 void MainWindow::SetMusicCaption() {
     const auto i = static_cast<std::size_t>(LanguageIndex());
     const char* caption = settings_.MusicOn == 1 ? kMusicOnCaption[i] : kMusicOffCaption[i];
     if (i == 3 && settings_.MusicOn != 1) {
-        caption = "&Muzyk is ût";
+        caption = kFrisianMusicOff;
     }
     BitBtn17->setText(Text(caption));
     FitText(BitBtn17);

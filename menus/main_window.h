@@ -161,6 +161,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The panels and their buttons at their design places (main_layout.cpp).
     void BuildPanels(QWidget* central);
     void BuildMenus();
     int LanguageIndex() const;

@@ -115,6 +115,17 @@ inline constexpr Texts kEnlargeHint{
     "Het programma zal het gehele scherm beslaan", "It programma sil it skerm hielendal besette",
     "Das Program wird den ganzen Bildschirm einnehmen"};
 
+// The hint on the message line after a slow start; German shows the English one.
+inline constexpr const char* kEnglishSlowStartHint =
+    "If it takes a lot of time to start the program, perhaps you´d better use the MsDos "
+    "version Pelmosar.";
+inline constexpr Texts kSlowStartHint{
+    kEnglishSlowStartHint,
+    "Si arrancar el programa cuesta mucho tiempo, podrías utilizar la versión Msdos Pelmosar.",
+    "Als het opstarten veel tijd kost, kun je eventueel de Msdos versie Pelmosar gebruiken.",
+    "As it opstarten in protte tiid kostet, kinst ek de Msdos ferzje Pelmosar brûke.",
+    kEnglishSlowStartHint};
+
 // The same in every language.
 inline constexpr const char* kNoSoundNote = "No sound and music in this version";
 

@@ -3,33 +3,21 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QLinearGradient>
-#include <QPainter>
 #include <array>
 
 #include "game/language.h"
 #include "game/rounding.h"
-#include "kit/device_image.h"
 #include "kit/keys.h"
 #include "kit/platform.h"
 #include "kit/widget_style.h"
 #include "kit/window_frame.h"
+#include "menus/options_pictures.h"
 #include "menus/options_texts.h"
 
 namespace quorelin {
 namespace {
 
 using namespace options_texts;
-
-constexpr const char* kEnglishHint =
-    "If it takes a lot of time to start the program, perhaps you´d better use the MsDos "
-    "version Pelmosar.";
-constexpr std::array<const char*, 5> kSlowStartHint{
-    kEnglishHint,
-    "Si arrancar el programa cuesta mucho tiempo, podrías utilizar la versión Msdos Pelmosar.",
-    "Als het opstarten veel tijd kost, kun je eventueel de Msdos versie Pelmosar gebruiken.",
-    "As it opstarten in protte tiid kostet, kinst ek de Msdos ferzje Pelmosar brûke.",
-    kEnglishHint};
 
 constexpr int kClientWidth = 510;
 constexpr int kClientHeight = 394;
@@ -39,10 +27,6 @@ constexpr int kMessagePixels = 11;
 // How long after a mode switch a lost activation is still taken for the switch's own.
 constexpr qint64 kSwitchSettleMs = 400;
 
-int Round(double value) {
-    return static_cast<int>(RoundHalfEven(value));
-}
-
 QFrame* MakeRule(QWidget* parent, const char* name, int left, int top) {
     auto* rule = new QFrame(parent);
     rule->setObjectName(name);
@@ -51,66 +35,9 @@ QFrame* MakeRule(QWidget* parent, const char* name, int left, int top) {
     return rule;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, int left, int width) {
-    auto* button = new QPushButton(parent);
-    button->setObjectName(name);
-    button->setGeometry(left, 296, width, 29);
-    button->setFont(PixelFont("Tahoma", 12));
-    return button;
-}
-
 void SetButton(QPushButton* button, const char* caption, const char* hint) {
     button->setText(Text(caption));
     button->setToolTip(Text(hint));
-}
-
-// A bevelled number block in the colours of a falling block, by hue.
-void DrawBlock(QPainter& p, const QRect& r, int hue, const QString& number) {
-    p.fillRect(r, QColor::fromHsv(hue, 255, 110));
-    p.fillRect(r.adjusted(0, 0, -2, -2), QColor::fromHsv(hue, 70, 255));
-    p.fillRect(r.adjusted(2, 2, -2, -2), QColor::fromHsv(hue, 200, 230));
-    p.setFont(PixelFont("Verdana", r.height() / 2, true));
-    p.setPen(Qt::black);
-    p.drawText(r, Qt::AlignCenter, number);
-}
-
-// A few blocks of the table of seven in a dark field: two finished columns, a lone
-// factor, and the product falling onto it.
-QImage OptionsPicture(int width, int height) {
-    QImage image = DeviceImage(width, height, QImage::Format_ARGB32_Premultiplied);
-    QPainter p(&image);
-    QLinearGradient field(0, 0, 0, height);
-    field.setColorAt(0, QColor(20, 30, 150));
-    field.setColorAt(1, QColor(0, 0, 60));
-    p.fillRect(LogicalRect(image), field);
-    p.setPen(QColor(60, 70, 190));
-    p.drawRect(LogicalRect(image).adjusted(0, 0, -1, -1));
-
-    constexpr int kTile = 25;
-    const int left = (width - 5 * kTile) / 2;
-    const int floor = height - 8;
-    p.fillRect(QRect(2, floor, width - 4, 5), QColor(120, 120, 120));
-    const auto cell = [&](int column, int row) {
-        return QRect(left + column * kTile, floor - (row + 1) * kTile, kTile, kTile);
-    };
-    DrawBlock(p, cell(0, 0), 200, "4");
-    DrawBlock(p, cell(0, 1), 40, "28");
-    DrawBlock(p, cell(2, 0), 120, "3");
-    DrawBlock(p, cell(4, 0), 280, "6");
-    DrawBlock(p, cell(4, 1), 40, "42");
-
-    // The falling product with a short trail above it.
-    const QRect falling = cell(2, 3).translated(0, -6);
-    p.setPen(QPen(QColor(150, 160, 230), 1));
-    for (int x : {falling.left() + 6, falling.center().x(), falling.right() - 6}) {
-        p.drawLine(x, falling.top() - 16, x, falling.top() - 4);
-    }
-    DrawBlock(p, falling, 0, "21");
-
-    p.setPen(QColor(255, 255, 255));
-    p.setFont(PixelFont("Verdana", 14, true));
-    p.drawText(QRect(0, 6, width - 8, 20), Qt::AlignRight | Qt::AlignVCenter, "x 7");
-    return image;
 }
 
 }  // namespace
@@ -129,42 +56,45 @@ OptionsWindow::OptionsWindow(Settings& settings)
     setFixedSize(kClientWidth, kClientHeight);
     SetBackground(this, kSilver);
 
-    label1 = MakeLabel("label1", 0, 16);
+    label1 = PlainLabel("label1", 0, 16);
     // A narrow face, so that the longest slogan stays inside the window.
     label1->setFont(PixelFont("Tahoma", 16, true));
     SetColour(label1, QPalette::WindowText, kNavy);
     Bevel2 = MakeRule(this, "Bevel2", 16, 48);
     Image2 = MakePicture(this, "Image2", OptionsPicture(135, 171), 31, 80);
-    label11 = MakeLabel("label11", 192, 75);
+    label11 = PlainLabel("label11", 192, 75);
     label11->setFont(PixelFont("MS Sans Serif", 11, true));
-    label3 = MakeLabel("label3", 192, kTextRowTops[0]);
-    label5 = MakeLabel("label5", 192, kTextRowTops[1]);
-    label4 = MakeLabel("label4", 192, kTextRowTops[2]);
-    label12 = MakeLabel("label12", 192, kTextRowTops[3]);
-    label8 = MakeLabel("label8", 192, kTextRowTops[4]);
-    label9 = MakeLabel("label9", 192, kTextRowTops[5]);
-    label10 = MakeLabel("label10", 192, kTextRowTops[6]);
-    label2 = MakeLabel("label2", 192, kTextRowTops[7]);
+    label3 = PlainLabel("label3", 192, kTextRowTops[0]);
+    label5 = PlainLabel("label5", 192, kTextRowTops[1]);
+    label4 = PlainLabel("label4", 192, kTextRowTops[2]);
+    label12 = PlainLabel("label12", 192, kTextRowTops[3]);
+    label8 = PlainLabel("label8", 192, kTextRowTops[4]);
+    label9 = PlainLabel("label9", 192, kTextRowTops[5]);
+    label10 = PlainLabel("label10", 192, kTextRowTops[6]);
+    label2 = PlainLabel("label2", 192, kTextRowTops[7]);
     for (QLabel* row : TextRows()) {
         row->setFont(PixelFont("MS Sans Serif", 9));
     }
     Bevel3 = MakeRule(this, "Bevel3", 16, 280);
 
-    BitBtn1 = MakeButton(this, "BitBtn1", 32, 145);
-    BitBtn3 = MakeButton(this, "BitBtn3", 192, 153);
-    BitBtn2 = MakeButton(this, "BitBtn2", 360, 113);
+    BitBtn1 = MakeButton(this, "BitBtn1", QRect(32, 296, 145, 29));
+    BitBtn3 = MakeButton(this, "BitBtn3", QRect(192, 296, 153, 29));
+    BitBtn2 = MakeButton(this, "BitBtn2", QRect(360, 296, 113, 29));
+    for (QPushButton* button : {BitBtn1, BitBtn3, BitBtn2}) {
+        button->setFont(PixelFont("Tahoma", 12));
+    }
     BitBtn2->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, &OptionsWindow::SilenceClick);
     connect(BitBtn3, &QPushButton::clicked, this, &OptionsWindow::ScreenModeClick);
     connect(BitBtn2, &QPushButton::clicked, this, &QWidget::close);
 
-    Label111 = MakeLabel("Label111", 24, 336);
+    Label111 = PlainLabel("Label111", 24, 336);
     SetColour(Label111, QPalette::WindowText, kMaroon);
     Label111->hide();
-    Label6 = MakeLabel("Label6", 32, 352);
+    Label6 = PlainLabel("Label6", 32, 352);
     SetColour(Label6, QPalette::WindowText, kMaroon);
     Label6->hide();
-    Label7 = MakeLabel("Label7", 192, 368);
+    Label7 = PlainLabel("Label7", 192, 368);
     Label7->setFont(PixelFont("MS Sans Serif", kMessagePixels, false, true));
     Label7->setText(Text(kNoSoundNote));
     Label7->adjustSize();
@@ -176,12 +106,9 @@ OptionsWindow::OptionsWindow(Settings& settings)
     }
 }
 
-QLabel* OptionsWindow::MakeLabel(const char* name, int left, int top) {
-    auto* label = new QLabel(this);
-    label->setObjectName(name);
-    label->move(left, top);
-    label->setFont(PixelFont("MS Sans Serif", kMessagePixels));
-    SetColour(label, QPalette::WindowText, Qt::black);
+QLabel* OptionsWindow::PlainLabel(const char* name, int left, int top) {
+    QLabel* label = MakeLabel(this, name, {left, top}, PixelFont("MS Sans Serif", kMessagePixels));
+    SetColour(label, QPalette::WindowText, kBlack);
     return label;
 }
 
@@ -221,7 +148,7 @@ void OptionsWindow::FormShow() {
 
     // The slogan stands centred at two fifths of the window's outer width.
     const int outer = OuterSizeOf(*this).width();
-    label1->move(Round(outer / 5.0 * 2) - Round(label1->width() / 2.0), label1->y());
+    label1->move(RoundToInt(outer / 5.0 * 2) - RoundToInt(label1->width() / 2.0), label1->y());
     BitBtn2->setFocus();
 }
 

@@ -75,7 +75,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QLabel* MakeLabel(const char* name, int left, int top);
+    // A label in the window's plain black type, at its design place.
+    QLabel* PlainLabel(const char* name, int left, int top);
     std::array<QLabel*, 8> TextRows() const;
     // Any key but a bare modifier closes; returns whether the key was used.
     bool HandleKey(const QKeyEvent& key);

@@ -7,8 +7,10 @@
 #include <QTest>
 #include <set>
 
+#include "game/screen_case.h"
 #include "kit/window_frame.h"
 #include "play/instructions_panel.h"
+#include "tests/support/case_names.h"
 #include "tests/support/window_fixture.h"
 
 namespace quorelin {
@@ -227,40 +229,51 @@ TEST(MainWindowCommands, MovesOverTheBannersPictureAndTextCountToo) {
     EXPECT_FALSE(MainWindow::HintShown(f.main->Panel2));
 }
 
-TEST(MainWindowLayout, WindowAndPanelsStandWhereTheScreenClassPutsThem) {
-    struct Case {
-        int height, mode;
-        QRect partialGeometry;  // empty in full screen
-        QPoint commands, language;
-    };
-    for (const Case c : {Case{480, 2, QRect(32, 14, 576, 432), {320, 52}, {477, 125}},
-                         Case{600, 2, QRect(40, 20, 720, 540), {432, 166}, {608, 227}},
-                         Case{768, 2, QRect(128, 48, 768, 653), {432, 222}, {616, 251}},
-                         Case{480, 1, QRect(), {379, 130}, {544, 171}},
-                         Case{600, 1, QRect(), {464, 200}, {640, 259}},
-                         Case{768, 1, QRect(), {562, 252}, {746, 311}}}) {
-        ShellFixture f(c.height, c.mode);
-        SCOPED_TRACE(std::to_string(c.height) + "/" + std::to_string(c.mode));
-        const bool full = c.mode == 1, low = c.height == 480;
-        if (!full) {
-            EXPECT_EQ(QRect(f.main->pos(), OuterSizeOf(*f.main)), c.partialGeometry);
-        }
-        EXPECT_EQ(bool(f.main->windowFlags() & Qt::FramelessWindowHint), full);
-        EXPECT_EQ(bool(f.main->windowState() & Qt::WindowMaximized), full);
-        EXPECT_EQ(f.main->Panel4->pos(), c.commands);
-        EXPECT_EQ(f.main->Panel1->pos(), c.language);
-        EXPECT_EQ(f.main->Panel2->isHidden(), low && !full);
-        EXPECT_EQ(f.main->Label2->isHidden(), low);
-        EXPECT_EQ(f.main->Image4->isHidden(), !low);
-        EXPECT_EQ(f.main->Label5->isHidden(), !(low && full));
-        if (!low) {
-            const QLabel* title = f.main->Label2;
-            EXPECT_LE(title->width(), 142);
-            EXPECT_EQ(title->y(), c.commands.y() - 60);
-            EXPECT_LE(std::abs(title->x() + title->width() / 2 - (c.commands.x() + 73)), 1);
-        }
+struct MainLayoutCase {
+    ScreenCase screen;
+    QRect partialGeometry;  // empty in full screen
+    QPoint commands, language;
+};
+void PrintTo(const MainLayoutCase& c, std::ostream* os) {
+    *os << testing::CaseName(c.screen);
+}
+class MainWindowLayout : public ::testing::TestWithParam<MainLayoutCase> {};
+
+TEST_P(MainWindowLayout, WindowAndPanelsStandWhereTheScreenClassPutsThem) {
+    const MainLayoutCase& c = GetParam();
+    ShellFixture f(ScreenHeightOf(c.screen), WindowModeOf(c.screen));
+    const bool full = WindowModeOf(c.screen) == 1, low = ScreenHeightOf(c.screen) == 480;
+    if (!full) {
+        EXPECT_EQ(QRect(f.main->pos(), OuterSizeOf(*f.main)), c.partialGeometry);
+    }
+    EXPECT_EQ(bool(f.main->windowFlags() & Qt::FramelessWindowHint), full);
+    EXPECT_EQ(bool(f.main->windowState() & Qt::WindowMaximized), full);
+    EXPECT_EQ(f.main->Panel4->pos(), c.commands);
+    EXPECT_EQ(f.main->Panel1->pos(), c.language);
+    EXPECT_EQ(f.main->Panel2->isHidden(), low && !full);
+    EXPECT_EQ(f.main->Label2->isHidden(), low);
+    EXPECT_EQ(f.main->Image4->isHidden(), !low);
+    EXPECT_EQ(f.main->Label5->isHidden(), !(low && full));
+    if (!low) {
+        const QLabel* title = f.main->Label2;
+        EXPECT_LE(title->width(), 142);
+        EXPECT_EQ(title->y(), c.commands.y() - 60);
+        EXPECT_LE(std::abs(title->x() + title->width() / 2 - (c.commands.x() + 73)), 1);
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryScreenCase, MainWindowLayout,
+    ::testing::Values(
+        MainLayoutCase{ScreenCase::Class480Full, QRect(), {379, 130}, {544, 171}},
+        MainLayoutCase{ScreenCase::Class480Partial, QRect(32, 14, 576, 432), {320, 52}, {477, 125}},
+        MainLayoutCase{ScreenCase::Class600Full, QRect(), {464, 200}, {640, 259}},
+        MainLayoutCase{
+            ScreenCase::Class600Partial, QRect(40, 20, 720, 540), {432, 166}, {608, 227}},
+        MainLayoutCase{ScreenCase::Class768Full, QRect(), {562, 252}, {746, 311}},
+        MainLayoutCase{
+            ScreenCase::Class768Partial, QRect(128, 48, 768, 653), {432, 222}, {616, 251}}),
+    ::testing::PrintToStringParamName());
 
 }  // namespace
 }  // namespace quorelin

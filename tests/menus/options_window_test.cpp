@@ -11,6 +11,7 @@
 
 #include "kit/window_frame.h"
 #include "menus/options_window.h"
+#include "tests/support/case_names.h"
 #include "tests/support/window_fixture.h"
 
 namespace quorelin {
@@ -53,49 +54,55 @@ const SilenceTexts kSilence[] = {
     {5, "&Ton ist aus ", "&Ton anschalten", "&Ton ausschalten"},
 };
 
-TEST(OptionsSilence, OnceSilencesTheMainWindowAndTwiceGivesEverySwitchBackInEveryLanguage) {
-    for (const SilenceTexts& c : kSilence) {
-        SCOPED_TRACE(c.language);
-        OptionsFixture f(600, 2, c.language);
-        MainWindow& m = *f.shell.main;
-        // Music on in some languages and off in others: twice leaves it as it was.
-        const std::uint8_t music = c.language % 2;
-        f.shell.settings.MusicOn = music;
-        m.ApplyLanguage();  // the music button reads as MusicOn says
-        const auto expectSwitches = [&](bool on) {
-            for (bool enabled : {m.BitBtn6->isEnabled(), m.BitBtn17->isEnabled(),
-                                 m.Soundeffecton1->isEnabled(), m.Musicon1->isEnabled()}) {
-                EXPECT_EQ(enabled, on);
-            }
-            EXPECT_EQ(m.Soundeffecton1->isChecked(), on);
-            EXPECT_EQ(m.Musicon1->isChecked(), on);
-            EXPECT_EQ(m.Soundeffectsoff1->isChecked(), !on);
-            EXPECT_EQ(m.Musicoff1->isChecked(), !on);
-        };
-        f.options.show();
-        f.options.BitBtn1->click();
-        EXPECT_EQ(f.shell.settings.SoundEffects, 0);
-        expectSwitches(false);
-        EXPECT_EQ(m.BitBtn6->text(), U(c.mainOff));
-        EXPECT_EQ(f.options.BitBtn1->text(), U(c.silentCaption));
-        EXPECT_TRUE(f.options.BitBtn1->toolTip().isEmpty());
-        EXPECT_TRUE(f.options.Label111->isVisible());
-        EXPECT_LE(f.options.Label111->geometry().right(), f.options.width());
-        EXPECT_EQ(f.beeps, 0);
+void PrintTo(const SilenceTexts& c, std::ostream* os) {
+    *os << testing::LanguageName(c.language);
+}
+class OptionsSilence : public ::testing::TestWithParam<SilenceTexts> {};
 
-        f.options.BitBtn1->click();
-        EXPECT_EQ(f.shell.settings.SoundEffects, 1);
-        EXPECT_EQ(f.shell.settings.MusicOn, music);
-        expectSwitches(true);
-        EXPECT_EQ(f.options.BitBtn1->text(), U(c.againCaption));
-        EXPECT_EQ(f.beeps, 1);
-        if (c.language == 1) {
-            EXPECT_EQ(m.BitBtn6->text(), "&Sound is on");
-            EXPECT_EQ(m.BitBtn17->text(), "&Music is off");
-            EXPECT_EQ(f.options.BitBtn1->toolTip(), "Switch off sound and music ");
+TEST_P(OptionsSilence, OnceSilencesTheMainWindowAndTwiceGivesEverySwitchBack) {
+    const SilenceTexts& c = GetParam();
+    OptionsFixture f(600, 2, c.language);
+    MainWindow& m = *f.shell.main;
+    // Music on in some languages and off in others: twice leaves it as it was.
+    const std::uint8_t music = c.language % 2;
+    f.shell.settings.MusicOn = music;
+    m.ApplyLanguage();  // the music button reads as MusicOn says
+    const auto expectSwitches = [&](bool on) {
+        for (bool enabled : {m.BitBtn6->isEnabled(), m.BitBtn17->isEnabled(),
+                             m.Soundeffecton1->isEnabled(), m.Musicon1->isEnabled()}) {
+            EXPECT_EQ(enabled, on);
         }
+        EXPECT_EQ(m.Soundeffecton1->isChecked(), on);
+        EXPECT_EQ(m.Musicon1->isChecked(), on);
+        EXPECT_EQ(m.Soundeffectsoff1->isChecked(), !on);
+        EXPECT_EQ(m.Musicoff1->isChecked(), !on);
+    };
+    f.options.show();
+    f.options.BitBtn1->click();
+    EXPECT_EQ(f.shell.settings.SoundEffects, 0);
+    expectSwitches(false);
+    EXPECT_EQ(m.BitBtn6->text(), U(c.mainOff));
+    EXPECT_EQ(f.options.BitBtn1->text(), U(c.silentCaption));
+    EXPECT_TRUE(f.options.BitBtn1->toolTip().isEmpty());
+    EXPECT_TRUE(f.options.Label111->isVisible());
+    EXPECT_LE(f.options.Label111->geometry().right(), f.options.width());
+    EXPECT_EQ(f.beeps, 0);
+
+    f.options.BitBtn1->click();
+    EXPECT_EQ(f.shell.settings.SoundEffects, 1);
+    EXPECT_EQ(f.shell.settings.MusicOn, music);
+    expectSwitches(true);
+    EXPECT_EQ(f.options.BitBtn1->text(), U(c.againCaption));
+    EXPECT_EQ(f.beeps, 1);
+    if (c.language == 1) {
+        EXPECT_EQ(m.BitBtn6->text(), "&Sound is on");
+        EXPECT_EQ(m.BitBtn17->text(), "&Music is off");
+        EXPECT_EQ(f.options.BitBtn1->toolTip(), "Switch off sound and music ");
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryLanguage, OptionsSilence, ::testing::ValuesIn(kSilence),
+                         ::testing::PrintToStringParamName());
 
 TEST(OptionsSilence, TheSilenceNoteTakesTheSlowStartLineAndSwitchingOffHidesIt) {
     OptionsFixture f;
@@ -241,46 +248,53 @@ const OpeningTexts kOpening[] = {
      &OptionsWindow::label4, "und viel Lernen!"},
 };
 
-TEST(OptionsTexts, ShowingSetsTheTextsWidthAndFocusOfTheLanguage) {
-    for (const OpeningTexts& c : kOpening) {
-        SCOPED_TRACE(c.language);
-        for (int mode : {2, 1}) {
-            OptionsFixture f(600, mode, 1);
-            f.shell.settings.Language = static_cast<std::uint8_t>(c.language);
-            f.options.show();
-            OptionsWindow& o = f.options;
-            EXPECT_EQ(o.windowTitle(), U(c.title));
-            if (mode == 2) {
-                EXPECT_EQ(o.BitBtn3->text(), U(c.enlarge));
-            } else {
-                EXPECT_EQ(o.BitBtn3->toolTip(), U(c.reduceHint));
-            }
-            EXPECT_EQ(o.label11->text(), U(c.version));
-            EXPECT_EQ((o.*c.greetingRow)->text(), U(c.greeting));
-            EXPECT_TRUE(o.label2->text().isEmpty());
-            EXPECT_EQ(o.Label7->text(), "No sound and music in this version");
-            EXPECT_EQ(o.focusWidget(), o.BitBtn2);
+void PrintTo(const OpeningTexts& c, std::ostream* os) {
+    *os << testing::LanguageName(c.language);
+}
+class OptionsTexts : public ::testing::TestWithParam<OpeningTexts> {};
 
-            const int outer = OuterSizeOf(o).width();
-            // German is 520 wide from the outside; the others have a client 510 wide.
-            EXPECT_EQ(c.language == 5 ? outer : o.width(), c.language == 5 ? 520 : 510);
-            EXPECT_EQ(o.height(), 394);
-            // The slogan's middle stands at two fifths of the width.
-            EXPECT_LE(std::abs(o.label1->x() + o.label1->width() / 2.0 - outer * 0.4), 1.0);
-            // Nothing sticks out of the window or out of its button.
-            for (QLabel* label : o.findChildren<QLabel*>()) {
-                EXPECT_GE(label->x(), 0) << label->objectName().toStdString();
-                EXPECT_LE(label->geometry().right(), o.width())
-                    << label->objectName().toStdString();
-            }
-            for (QPushButton* button : {o.BitBtn1, o.BitBtn3, o.BitBtn2}) {
-                const QString shown = button->text().remove('&');
-                EXPECT_LT(button->fontMetrics().horizontalAdvance(shown), button->width() - 6)
-                    << shown.toStdString();
-            }
+TEST_P(OptionsTexts, ShowingSetsTheTextsWidthAndFocusOfTheLanguage) {
+    const OpeningTexts& c = GetParam();
+    for (int mode : {2, 1}) {
+        OptionsFixture f(600, mode, 1);
+        f.shell.settings.Language = static_cast<std::uint8_t>(c.language);
+        f.options.show();
+        OptionsWindow& o = f.options;
+        EXPECT_EQ(o.windowTitle(), U(c.title));
+        if (mode == 2) {
+            EXPECT_EQ(o.BitBtn3->text(), U(c.enlarge));
+        } else {
+            EXPECT_EQ(o.BitBtn3->toolTip(), U(c.reduceHint));
+        }
+        EXPECT_EQ(o.label11->text(), U(c.version));
+        EXPECT_EQ((o.*c.greetingRow)->text(), U(c.greeting));
+        EXPECT_TRUE(o.label2->text().isEmpty());
+        EXPECT_EQ(o.Label7->text(), "No sound and music in this version");
+        EXPECT_EQ(o.focusWidget(), o.BitBtn2);
+
+        const int outer = OuterSizeOf(o).width();
+        // German is 520 wide from the outside; the others have a client 510 wide.
+        EXPECT_EQ(c.language == 5 ? outer : o.width(), c.language == 5 ? 520 : 510);
+        EXPECT_EQ(o.height(), 394);
+        // The slogan's middle stands at two fifths of the width.
+        EXPECT_LE(std::abs(o.label1->x() + o.label1->width() / 2.0 - outer * 0.4), 1.0);
+        // Nothing sticks out of the window or out of its button.
+        for (QLabel* label : o.findChildren<QLabel*>()) {
+            EXPECT_GE(label->x(), 0) << label->objectName().toStdString();
+            EXPECT_LE(label->geometry().right(), o.width()) << label->objectName().toStdString();
+        }
+        for (QPushButton* button : {o.BitBtn1, o.BitBtn3, o.BitBtn2}) {
+            const QString shown = button->text().remove('&');
+            EXPECT_LT(button->fontMetrics().horizontalAdvance(shown), button->width() - 6)
+                << shown.toStdString();
         }
     }
-    // Shown again in another language, the window takes that language's width.
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryLanguage, OptionsTexts, ::testing::ValuesIn(kOpening),
+                         ::testing::PrintToStringParamName());
+
+TEST(OptionsTextsAgain, ShownInAnotherLanguageTheWindowTakesThatLanguagesWidth) {
     OptionsFixture f(600, 2, 5);
     f.options.show();
     f.options.hide();
