@@ -126,8 +126,6 @@ private:
     void SetCaptions();
     void SizeForScreenClass();
     void PlayOnIdle();
-    // The other-key effect: ends a pause and asks the game to read a key.
-    void OtherKey();
     // The running / paused caption of the pause button; the running one is left alone
     // once the game has ended.
     void ShowRunningCaption();
