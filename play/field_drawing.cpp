@@ -1,20 +1,19 @@
 #include "play/field_drawing.h"
 
-#include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPolygon>
 #include <initializer_list>
 
-#include "game/rounding.h"
 #include "game/rules.h"
 #include "kit/device_image.h"
+#include "kit/widget_style.h"
 #include "play/play_texts.h"
 
 namespace quorelin {
 namespace {
 
-using play_texts::Lang;
+using play_texts::TextFor;
 
 bool Sophisticated(int colorScheme) {
     return colorScheme == 2;
@@ -29,17 +28,13 @@ void FillPolygon(QPainter& p, const QColor& colour, std::initializer_list<QPoint
     p.drawPolygon(QPolygon(QList<QPoint>(points)));
 }
 
-QString TableText(double tableNumber) {
-    return QString::number(RoundHalfEven(tableNumber));
-}
-
 }  // namespace
 
 Palette PaletteFor(int colorScheme) {
     if (Sophisticated(colorScheme)) {
         return {QColor(0, 0, 119), QColor(48, 48, 136), QColor(16, 16, 56)};
     }
-    return {QColor(0, 0, 128), QColor(0, 0, 193), QColor(0, 0, 0)};
+    return {kNavy, QColor(0, 0, 193), kBlack};
 }
 
 ThreeTone CellColours(std::int32_t kind, int colorScheme) {
@@ -75,17 +70,15 @@ ThreeTone CellColours(std::int32_t kind, int colorScheme) {
 
 ThreeTone CurtainColours(int colorScheme) {
     const Palette palette = PaletteFor(colorScheme);
-    return {palette.LightEdgeColour, palette.FaceColour, QColor(0, 0, 0)};
+    return {palette.LightEdgeColour, palette.FaceColour, kBlack};
 }
 
-FieldGeometry GeometryFor(int screenHeight, int windowMode) {
-    if (screenHeight == 480) {
-        return {true, 30, 21, 29, 20, 270, 399, 269};
-    }
-    if (screenHeight == 600 && windowMode == 2) {
-        return {false, 38, 27, 37, 26, 342, 513, 341};
-    }
-    return {false, 41, 29, 40, 28, 369, 551, 368};
+FieldGeometry GeometryFor(ScreenCase screen) {
+    constexpr FieldGeometry kSmall{true, 30, 21, 29, 20, 270, 399, 269};
+    constexpr FieldGeometry kMedium{false, 38, 27, 37, 26, 342, 513, 341};
+    constexpr FieldGeometry kLarge{false, 41, 29, 40, 28, 369, 551, 368};
+    constexpr ByCase<FieldGeometry> kGeometry{kSmall, kSmall, kLarge, kMedium, kLarge, kLarge};
+    return At(kGeometry, screen);
 }
 
 QRect BlockRect(const FieldGeometry& g, int col, int row) {
@@ -153,12 +146,9 @@ void PaintThreeTone(QPainter& p, const QRect& r, const ThreeTone& colours, int l
 }
 
 void PaintNumber(QPainter& p, const NumberLabel& label, const QPoint& origin, const QRect& clip) {
-    QFont font("Verdana");
-    font.setBold(true);
-    font.setPointSize(label.points);
     p.save();
     p.setClipRect(clip);
-    p.setFont(font);
+    p.setFont(PointFont("Verdana", label.points, true));
     p.setPen(Qt::black);
     const QPoint cell = origin + label.offset;
     p.drawText(cell.x(), cell.y() + p.fontMetrics().ascent(), label.text);
@@ -166,7 +156,7 @@ void PaintNumber(QPainter& p, const NumberLabel& label, const QPoint& origin, co
 }
 
 QString LevelText(int language, int level) {
-    return QString::fromUtf8(play_texts::kLevelPrefix[Lang(language)]) + QString::number(level);
+    return TextFor(play_texts::kLevelPrefix, language) + QString::number(level);
 }
 
 QString ScoreText(std::int32_t score) {
@@ -175,35 +165,34 @@ QString ScoreText(std::int32_t score) {
 }
 
 QString StillText(int language, int columnsNeeded) {
-    const QString prefix = QString::fromUtf8(play_texts::kStillPrefix[Lang(language)]);
+    const QString prefix = TextFor(play_texts::kStillPrefix, language);
     return columnsNeeded == -1 ? prefix : prefix + QString::number(columnsNeeded);
 }
 
 QString BonusText(int language, std::int32_t timeTier) {
     const auto& words = timeTier == 1 ? play_texts::kBonusPoint : play_texts::kBonusPoints;
-    return QString::number(timeTier) + QString::fromUtf8(words[Lang(language)]);
+    return QString::number(timeTier) + TextFor(words, language);
 }
 
 QString NextLevelText(int language, int nextLevel) {
-    return QString::fromUtf8(play_texts::kNextLevelPrefix[Lang(language)]) +
-           QString::number(nextLevel) +
-           QString::fromUtf8(play_texts::kNextLevelSuffix[Lang(language)]);
+    return TextFor(play_texts::kNextLevelPrefix, language) + QString::number(nextLevel) +
+           TextFor(play_texts::kNextLevelSuffix, language);
 }
 
 QString BlinkingNextLevelText(int language, int nextLevel) {
-    return QString::fromUtf8(play_texts::kNextLevelPrefix[Lang(language)]) +
-           QString::number(nextLevel) + QStringLiteral(" !");
+    return TextFor(play_texts::kNextLevelPrefix, language) + QString::number(nextLevel) +
+           QStringLiteral(" !");
 }
 
-QString HeadingText(int language, double tableNumber) {
-    return QString::fromUtf8(play_texts::kHeadingPrefix[Lang(language)]) + TableText(tableNumber);
+QString HeadingText(int language, int table) {
+    return TextFor(play_texts::kHeadingPrefix, language) + QString::number(table);
 }
 
-QString TableLabelText(double tableNumber) {
-    if (RoundHalfEven(tableNumber) < 10) {
-        return TableText(tableNumber);
+QString TableLabelText(int table) {
+    if (table < 10) {
+        return QString::number(table);
     }
-    return QStringLiteral("x ") + TableText(tableNumber) + QStringLiteral(" =");
+    return QStringLiteral("x ") + QString::number(table) + QStringLiteral(" =");
 }
 
 int FitFontSize(int size, int maxSteps, int maxWidth, const std::function<int(int)>& widthAt) {

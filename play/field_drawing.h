@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <functional>
 
+#include "game/screen_case.h"
+
 class QPainter;
 
 namespace quorelin {
@@ -33,7 +35,8 @@ ThreeTone CellColours(std::int32_t kind, int colorScheme);
 // The bars of the level-end curtain.
 ThreeTone CurtainColours(int colorScheme);
 
-// Pitches and sizes of the field for a screen class and window mode.
+// Pitches and sizes of the field in a screen case: small on the 480 class, medium at 600
+// in partial-screen mode, large in every other case.
 struct FieldGeometry {
     bool small = false;  // the 640 x 480 class: smaller number fonts
     int columnPitch = 41;
@@ -44,7 +47,7 @@ struct FieldGeometry {
     int fieldHeight = 551;
     int barRight = 368;  // full-width bars end here (exclusive)
 };
-FieldGeometry GeometryFor(int screenHeight, int windowMode);
+FieldGeometry GeometryFor(ScreenCase screen);
 
 // The block of a cell (col 1..9, row 1..19); row 19 reaches the field's lower edge.
 QRect BlockRect(const FieldGeometry& g, int col, int row);
@@ -87,9 +90,9 @@ QString BonusText(int language, std::int32_t timeTier);
 QString NextLevelText(int language, int nextLevel);
 // The next-level text while it blinks: " !" at its end in every language.
 QString BlinkingNextLevelText(int language, int nextLevel);
-QString HeadingText(int language, double tableNumber);
+QString HeadingText(int language, int table);
 // The label over the scheme picture: "7" for tables up to 9, "x 12 =" from 10 on.
-QString TableLabelText(double tableNumber);
+QString TableLabelText(int table);
 
 // Lowers a font size one step at a time, at most maxSteps times, while the text is wider
 // than maxWidth; widthAt gives the text's width at a size.

@@ -5,15 +5,14 @@
 #include "game/rounding.h"
 #include "kit/device_image.h"
 #include "kit/text_fit.h"
+#include "kit/widget_style.h"
 #include "play/play_texts.h"
 
 namespace quorelin {
 namespace {
 
-using play_texts::Lang;
+using play_texts::TextFor;
 
-const QColor kYellow(255, 255, 0);
-const QColor kRed(255, 0, 0);
 const QColor kOrange(255, 156, 57);
 const QColor kGreen(0, 128, 0);
 
@@ -28,35 +27,24 @@ int WidthAtPoints(QLabel* label, int points) {
 
 }  // namespace
 
-void SetTextColour(QLabel* label, const QColor& colour) {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-}
-
-void SetBackground(QLabel* label, const QColor& colour) {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, colour);
-    label->setPalette(palette);
-    label->setAutoFillBackground(true);
-}
-
 FieldPainter::FieldPainter(const Settings& settings, PlayControls& controls)
     : settings_(settings), c_(controls) {}
 
 FieldGeometry FieldPainter::Geometry() const {
-    return GeometryFor(settings_.ScreenHeight, settings_.WindowMode);
+    return GeometryFor(ScreenCaseFor(settings_));
 }
 
 void FieldPainter::SetUpHeading(double tableNumber) {
-    PlaceTableLabel(tableNumber);
-    FitHeading(tableNumber);
+    // The table is a whole number; from here on the painter counts it as one.
+    const int table = RoundToInt(tableNumber);
+    PlaceTableLabel(table);
+    FitHeading(table);
 }
 
-void FieldPainter::PlaceTableLabel(double tableNumber) {
+void FieldPainter::PlaceTableLabel(int table) {
     const QWidget* ref = settings_.ColorScheme == 2 ? c_.Image20 : c_.Image1;
     const QPoint at = ref->pos();
-    const bool oneDigit = RoundHalfEven(tableNumber) < 10;
+    const bool oneDigit = table < 10;
     // Left, top, the top of a shrunk label's bottom line, widest width and start size.
     const int left = at.x() + (oneDigit ? 52 : 38);
     const int top = at.y() + (oneDigit ? 96 : 103);
@@ -65,7 +53,7 @@ void FieldPainter::PlaceTableLabel(double tableNumber) {
     const int points = oneDigit ? 16 : 10;
 
     QLabel* label = c_.Label19;
-    label->setText(TableLabelText(tableNumber));
+    label->setText(TableLabelText(table));
     const int width = WidthAtPoints(label, points);
     label->move(left, top);
     if (width > widest) {
@@ -77,8 +65,8 @@ void FieldPainter::PlaceTableLabel(double tableNumber) {
     label->raise();
 }
 
-void FieldPainter::FitHeading(double tableNumber) {
-    const QString text = HeadingText(settings_.Language, tableNumber);
+void FieldPainter::FitHeading(int table) {
+    const QString text = HeadingText(settings_.Language, table);
     const int start = (settings_.Language == 1 || settings_.Language == 5) ? 25 : 18;
     c_.Label23->setText(text);
     const int fitted =
@@ -117,7 +105,7 @@ void FieldPainter::RestorePauseCaption() {
     if (caption == "&Pause" || caption == "&Pausa" || caption == "&Pauze") {
         return;
     }
-    c_.BitBtn1->SetCaption(QString::fromUtf8(play_texts::kPauseRunning[Lang(settings_.Language)]));
+    c_.BitBtn1->SetCaption(TextFor(play_texts::kPauseRunning, settings_.Language));
 }
 
 void FieldPainter::EraseCell(int col, int row) {
@@ -183,7 +171,7 @@ void FieldPainter::ShowScore(std::int32_t score) {
 }
 
 void FieldPainter::ShowStill(int columnsNeeded) {
-    SetTextColour(c_.Panel8, Qt::black);
+    SetColour(c_.Panel8, QPalette::WindowText, kBlack);
     c_.Panel8->setText(StillText(settings_.Language, columnsNeeded));
 }
 
@@ -208,7 +196,7 @@ void FieldPainter::ShowNextLevel(int nextLevel) {
 
 void FieldPainter::BlinkNextLevel(int nextLevel, bool green) {
     c_.label1011->setText(BlinkingNextLevelText(settings_.Language, nextLevel));
-    SetTextColour(c_.label1011, green ? kGreen : kYellow);
+    SetColour(c_.label1011, QPalette::WindowText, green ? kGreen : kYellow);
 }
 
 void FieldPainter::HideLevelEndMessages() {
@@ -238,8 +226,7 @@ void FieldPainter::WipeField() {
 
 void FieldPainter::MarkGameEnded() {
     c_.BitBtn1->Tag = kGameEndedMark;
-    c_.BitBtn1->SetCaption(
-        QString::fromUtf8(play_texts::kPauseAfterGame[Lang(settings_.Language)]));
+    c_.BitBtn1->SetCaption(TextFor(play_texts::kPauseAfterGame, settings_.Language));
 }
 
 void FieldPainter::CloseCurtain(int step) {
@@ -253,20 +240,20 @@ void FieldPainter::CloseCurtain(int step) {
 void FieldPainter::ShowGameOver() {
     const QColor face = PaletteFor(settings_.ColorScheme).FaceColour;
     SetBackground(c_.label1008, face);
-    SetTextColour(c_.label1008, kYellow);
-    c_.label1008->setText(QString::fromUtf8(play_texts::kPressAnyKey[Lang(settings_.Language)]));
+    SetColour(c_.label1008, QPalette::WindowText, kYellow);
+    c_.label1008->setText(TextFor(play_texts::kPressAnyKey, settings_.Language));
     FitText(c_.label1008);
     c_.label1008->show();
     c_.label1008->raise();
     SetBackground(c_.label1009, face);
-    c_.label1009->setText(QString::fromUtf8(play_texts::kGameOver));
+    c_.label1009->setText(Text(play_texts::kGameOver));
     c_.label1009->show();
     c_.label1009->raise();
 }
 
 void FieldPainter::BlinkGameOver(bool yellow) {
     const QColor warm = settings_.ColorScheme == 2 ? kOrange : kRed;
-    SetTextColour(c_.label1009, yellow ? kYellow : warm);
+    SetColour(c_.label1009, QPalette::WindowText, yellow ? kYellow : warm);
 }
 
 }  // namespace quorelin

@@ -34,10 +34,6 @@ struct PlayControls {
 // The game-ended mark on the pause button's tag.
 inline constexpr int kGameEndedMark = 3;
 
-// Sets a label's text colour / background colour.
-void SetTextColour(QLabel* label, const QColor& colour);
-void SetBackground(QLabel* label, const QColor& colour);
-
 class FieldPainter : public PlayView {
 public:
     FieldPainter(const Settings& settings, PlayControls& controls);
@@ -76,8 +72,8 @@ private:
     void FieldUpdated();
     // The first block step after a pause shows the pause caption again.
     void RestorePauseCaption();
-    void PlaceTableLabel(double tableNumber);
-    void FitHeading(double tableNumber);
+    void PlaceTableLabel(int table);
+    void FitHeading(int table);
 
     const Settings& settings_;
     PlayControls& c_;

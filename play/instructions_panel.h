@@ -13,29 +13,8 @@ class QPushButton;
 
 namespace quorelin {
 
-// The panel's texts in one language, one entry per label.
-struct InstructionsTexts {
-    const char* Label1;        // heading
-    const char* Label2;        // controls, first line
-    const char* Label3;        // controls, second line
-    const char* Label4;        // left arrow
-    const char* Label5;        // right arrow
-    const char* Label6;        // down arrow
-    const char* Label7;        // rule, first line
-    const char* Label8;        // rule, second line
-    const char* Label9Prefix;  // formula before the table number
-    const char* Label9Suffix;  // formula after the table number
-    const char* Label10;       // "For example:"
-    const char* Label12;       // extra rule, three lines
-    const char* Label13;
-    const char* Label14;
-};
-
-// The texts for a language 1..5; any other value reads as English.
-const InstructionsTexts& InstructionsTextsFor(int language);
-
 // The rule as a formula with the table number, e.g. "block under x 7 = block above".
-QString RuleFormula(int language, double tableNumber);
+QString RuleFormula(int language, int table);
 
 // The worked example of a table: 3 on the lower block, 3 x table on the upper one.
 struct InstructionsExample {
@@ -43,10 +22,10 @@ struct InstructionsExample {
     QString upper;     // Label22, the product
     QString equation;  // Label20, " 3 x 7 = 21" with its leading blank
 };
-InstructionsExample ExampleFor(double tableNumber);
+InstructionsExample ExampleFor(int table);
 
 // A one-digit product sits under the lower number instead of at its own place.
-bool IsOneDigitProduct(double tableNumber);
+bool IsOneDigitProduct(int table);
 
 // A panel font as the fitting sees it: design face or "Small Fonts", size in points.
 struct FittedFont {
@@ -78,7 +57,7 @@ public:
 
     // Fills the texts for the current language and the given table, fits the fonts,
     // and shows the panel.
-    void ShowFor(double tableNumber);
+    void ShowFor(int table);
     // Shows the example column of the current ColorScheme.
     void ShowSchemePicture();
 

@@ -1,27 +1,19 @@
 #pragma once
 // Where the play window and its controls stand for each screen class and window mode.
-// The places are data: one row per control, one column per class and mode, applied by
+// The places are data: one row per control, one column per screen case, applied by
 // LayOutPlayWindow. FormShow sizes the window with the same rules.
 #include <QRect>
 #include <QSize>
 
+#include "game/screen_case.h"
 #include "game/state.h"
 
 namespace quorelin {
 
 class PlayWindow;
 
-// The six layouts, in the order the layout table lists them.
-enum class PlayLayoutCase {
-    Small480Partial,
-    Small480Full,
-    Mid600Partial,
-    Mid600Full,
-    Large768Full,
-    Large768Partial
-};
-// The case of a screen class and mode: decided by the height class alone.
-PlayLayoutCase PlayLayoutCaseFor(const Settings& settings);
+// The frame area around the field: the frame image's size at show, filled and framed.
+QSize FrameArea(ScreenCase screen);
 
 // The play window's outer rectangle (frame included) in partial-screen mode. The 768
 // class takes the main window's place, from the main window's outer size.

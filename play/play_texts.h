@@ -1,10 +1,12 @@
 #pragma once
 // Every text the play window shows, as tables indexed by Language - 1 (1 English,
 // 2 Spanish, 3 Dutch, 4 Frisian, 5 German). Trailing blanks belong to the texts.
+#include <QString>
 #include <array>
 #include <cstdint>
 
 #include "game/language.h"
+#include "kit/widget_style.h"
 
 namespace quorelin::play_texts {
 
@@ -13,6 +15,11 @@ using Texts = std::array<const char*, 5>;
 // The table index for a language; anything outside 1..5 reads as English.
 inline std::size_t Lang(int language) {
     return LanguageIndex(language);
+}
+
+// The text of a table in a language.
+inline QString TextFor(const Texts& texts, int language) {
+    return Text(texts[Lang(language)]);
 }
 
 inline constexpr Texts kWindowCaption{" Mirandol Tables       ", " Mirandol Tablas       ",
@@ -60,5 +67,51 @@ inline constexpr Texts kPressAnyKey{"  Press any key..", "  Pulsa una tecla..",
                                     "  Druk op een toets..", "  Druk op in toets..",
                                     "  Drücke irgendeine Taste.."};
 inline constexpr const char* kGameOver = "Game Over";
+
+// The instructions panel's texts in one language, one entry per label.
+struct InstructionsTexts {
+    const char* Label1;        // heading
+    const char* Label2;        // controls, first line
+    const char* Label3;        // controls, second line
+    const char* Label4;        // left arrow
+    const char* Label5;        // right arrow
+    const char* Label6;        // down arrow
+    const char* Label7;        // rule, first line
+    const char* Label8;        // rule, second line
+    const char* Label9Prefix;  // formula before the table number
+    const char* Label9Suffix;  // formula after the table number
+    const char* Label10;       // "For example:"
+    const char* Label12;       // extra rule, three lines
+    const char* Label13;
+    const char* Label14;
+};
+
+inline constexpr std::array<InstructionsTexts, 5> kInstructions{{
+    {"Instructions", "Manoeuvre the falling blocks with the ",
+     "mouse or the arrow-keys:", "to the left", "to the right", "drop quickly",
+     "Make columns of two blocks,", "in such a way that:", "block under x ", " = block above",
+     "For example:", "Extra rule: it is not allowed", "to make multiplications larger",
+     "then 999  (\"bombs\" will fall then)."},
+    {"Instrucciones", "Mueve los bloques que caen con ",
+     "el ratón o las flechas:", "a la izquierda", "a la derecha", "caer rápido ",
+     "Haz columnas de dos bloques,", "así que:", "bloque abajo x ", " = bloque ariba",
+     "Por ejemplo:", "Regla extra: no se pueden hacer  ", "multiplicaciones mayores de 999",
+     "(entonces caerán \"bombas\")."},
+    {"Instructies", "Beweeg de vallende blokjes met de",
+     "muis of de pijltjestoetsen:", "naar links", "naar rechts ", "snel naar beneden",
+     "Maak kolommen van 2 blokjes,", "waarbij moet gelden:", "onderste blokje x ",
+     " = bovenste blokje", "Bijvoorbeeld:", "Extra regel: je mag geen ",
+     "rekensommen maken groter dan", "999  (er vallen dan \"bommen\")."},
+    {"Ynstruksjes", "Stjoer de fallende blokjes mei de", "mûs of de pylkjetoetsen: ", "nei lofts",
+     "nei rjochts", "hurd nei ûnderen", "Meitsje kolommen fan twa blokjes,",
+     "op sa´n foet dat:", "ûnderste blokje x ", " = boppeste blokje",
+     "Bygelyks:", "Ekstra regel: meist net rekkensommen ", "meitsje dy´t grutter binne as 999  .",
+     "(oars sillen dêr \"bommen\" fallen  ."},
+    {"Anweisungen", "Manövriere die fallende Blöcke mit der ",
+     "Maus oder den Pfeil-Tasten:", "nach links", "nach rechts", "schnell hinunter",
+     "Mache Säulen von zwei Blöcke.", "Die Werte müssen korrespondieren wie:", "block unten x ",
+     " = block oben", "Zum Beispiel:", "Extra Regel: Es ist nicht erlaubt,",
+     "Multiplikationen größer als 999 zu", "machen. "},
+}};
 
 }  // namespace quorelin::play_texts

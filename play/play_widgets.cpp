@@ -5,6 +5,7 @@
 
 #include "kit/device_image.h"
 #include "kit/text_fit.h"
+#include "kit/widget_style.h"
 
 namespace quorelin {
 
@@ -53,6 +54,37 @@ QChar CaptionButton::Accelerator() const {
         return {};
     }
     return caption.at(at + 1).toUpper();
+}
+
+// A captioned panel: the design's TPanel, a centred text on a coloured ground.
+QLabel* MakePanel(QWidget* parent, const char* name, const QRect& place, const QColor& ground,
+                  const QFont& font, bool raised) {
+    QLabel* panel = MakeLabel(parent, name, place.topLeft(), font);
+    panel->resize(place.size());
+    panel->setAlignment(Qt::AlignCenter);
+    if (raised) {
+        panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        panel->setLineWidth(1);
+    }
+    SetBackground(panel, ground);
+    SetColour(panel, QPalette::WindowText, kBlack);
+    return panel;
+}
+
+CanvasImage* MakeImage(QWidget* parent, const char* name, const QRect& place) {
+    auto* image = new CanvasImage(place.size(), parent);
+    image->setObjectName(name);
+    image->setGeometry(place);
+    return image;
+}
+
+CaptionButton* MakeCaptionButton(QWidget* parent, const char* name, const QRect& place,
+                                 const QFont& font) {
+    auto* button = MakeButton<CaptionButton>(parent, name, place);
+    button->setFont(font);
+    SetColour(button, QPalette::ButtonText, kNavy);
+    button->setCursor(Qt::ArrowCursor);
+    return button;
 }
 
 }  // namespace quorelin

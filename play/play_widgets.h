@@ -1,7 +1,10 @@
 #pragma once
-// The two kinds of control the play window builds itself: an image that shows a canvas
-// the game paints into, and a button whose accelerator the window handles itself.
+// The kinds of control the play window builds itself: an image that shows a canvas the
+// game paints into, a button whose accelerator the window handles itself, and captioned
+// panels.
+#include <QFont>
 #include <QImage>
+#include <QLabel>
 #include <QPushButton>
 #include <QWidget>
 
@@ -41,5 +44,14 @@ public:
     // The design's tag: on the pause button, 3 once the game has ended.
     int Tag = 0;
 };
+
+// The play window's controls, named after their design controls, at their design places.
+// A captioned panel: the design's TPanel, a centred text on a coloured ground.
+QLabel* MakePanel(QWidget* parent, const char* name, const QRect& place, const QColor& ground,
+                  const QFont& font, bool raised);
+CanvasImage* MakeImage(QWidget* parent, const char* name, const QRect& place);
+// A navy-captioned button with the arrow cursor.
+CaptionButton* MakeCaptionButton(QWidget* parent, const char* name, const QRect& place,
+                                 const QFont& font);
 
 }  // namespace quorelin

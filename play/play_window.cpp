@@ -11,8 +11,11 @@
 #include <QTimer>
 
 #include "game/loop.h"
+#include "game/play_input.h"
 #include "game/rounding.h"
+#include "game/screen_case.h"
 #include "kit/keys.h"
+#include "kit/widget_style.h"
 #include "kit/window_frame.h"
 #include "play/instructions_panel.h"
 #include "play/observed_view.h"
@@ -25,70 +28,36 @@
 namespace quorelin {
 namespace {
 
-using play_texts::Lang;
+using play_texts::TextFor;
 
-const QColor kNavy(0, 0, 128);
-const QColor kSilver(192, 192, 192);
-const QColor kYellow(255, 255, 0);
+// The game's keys on the keyboard; every other key is GameKey::Other.
+constexpr std::pair<int, GameKey> kGameKeys[] = {
+    {Qt::Key_Left, GameKey::Left}, {Qt::Key_Right, GameKey::Right},
+    {Qt::Key_Down, GameKey::Down}, {Qt::Key_Escape, GameKey::Escape},
+    {Qt::Key_P, GameKey::P},       {Qt::Key_I, GameKey::I},
+    {Qt::Key_Y, GameKey::Y},       {Qt::Key_X, GameKey::X},
+    {Qt::Key_S, GameKey::S}};
 
-int Round(double x) {
-    return static_cast<int>(RoundHalfEven(x));
-}
-
-QFont Face(const char* name, int pixels, bool bold) {
-    QFont font{QString::fromLatin1(name)};
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
-// A captioned panel: the design's TPanel, a centred text on a coloured ground.
-QLabel* MakePanel(QWidget* parent, const char* name, const QRect& place, const QColor& ground,
-                  const QFont& font, bool raised) {
-    auto* panel = new QLabel(parent);
-    panel->setObjectName(name);
-    panel->setGeometry(place);
-    panel->setAlignment(Qt::AlignCenter);
-    panel->setFont(font);
-    if (raised) {
-        panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-        panel->setLineWidth(1);
+GameKey GameKeyOf(int key) {
+    for (const auto& [qtKey, gameKey] : kGameKeys) {
+        if (qtKey == key) {
+            return gameKey;
+        }
     }
-    SetBackground(panel, ground);
-    SetTextColour(panel, Qt::black);
-    return panel;
+    return GameKey::Other;
 }
 
-CanvasImage* MakeImage(QWidget* parent, const char* name, const QRect& place) {
-    auto* image = new CanvasImage(place.size(), parent);
-    image->setObjectName(name);
-    image->setGeometry(place);
-    return image;
-}
-
-CaptionButton* MakeButton(QWidget* parent, const char* name, const QRect& place,
-                          const QFont& font) {
-    auto* button = new CaptionButton(parent);
-    button->setObjectName(name);
-    button->setGeometry(place);
-    button->setFont(font);
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::ButtonText, kNavy);
-    button->setPalette(palette);
-    button->setCursor(Qt::ArrowCursor);
-    return button;
-}
-
-// The frame area around the field, the size of the field image, and the part of it that
-// is cleared at show, by screen class and window mode.
-QSize FrameArea(const Settings& s) {
-    if (s.ScreenHeight == 480) {
-        return {292, 422};
+MouseButton GameButtonOf(Qt::MouseButton button) {
+    switch (button) {
+        case Qt::LeftButton:
+            return MouseButton::Left;
+        case Qt::RightButton:
+            return MouseButton::Right;
+        case Qt::MiddleButton:
+            return MouseButton::Middle;
+        default:
+            return MouseButton::Other;
     }
-    if (s.ScreenHeight == 600 && s.WindowMode == 2) {
-        return {364, 536};
-    }
-    return {391, 574};
 }
 
 }  // namespace
@@ -105,13 +74,10 @@ PlayWindow::PlayWindow(const Settings& settings, GameState& state, InputRequests
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setWindowTitle(QString::fromUtf8(play_texts::kWindowCaption[Lang(settings.Language)]));
+    setWindowTitle(TextFor(play_texts::kWindowCaption, settings.Language));
     setCursor(Qt::IBeamCursor);
     setFocusPolicy(Qt::StrongFocus);
-    QPalette ground = palette();
-    ground.setColor(QPalette::Window, kNavy);
-    setPalette(ground);
-    setAutoFillBackground(true);
+    SetBackground(this, kNavy);
 
     resize(kDesignWidth, kDesignHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -126,20 +92,17 @@ PlayWindow::PlayWindow(const Settings& settings, GameState& state, InputRequests
 PlayWindow::~PlayWindow() = default;
 
 void PlayWindow::CreateControls() {
-    const QFont valueFont = Face("Tahoma", 11, true);
-    const QFont buttonFont = Face("MS Serif", 11, false);
-    const QFont xFont = Face("Small Fonts", 9, true);
+    const QFont valueFont = PixelFont("Tahoma", 11, true);
+    const QFont buttonFont = PixelFont("MS Serif", 11, false);
+    const QFont xFont = PixelFont("Small Fonts", 9, true);
 
     // An empty image: it only passes mouse presses and shows the window's ground.
     Image1oud = MakeImage(this, "Image1oud", {64, 28, 113, 51});
     Image1oud->MakeEmpty();
-    Panel3 = MakePanel(this, "Panel3", {40, 20, 145, 49}, kNavy, Face("VAG Rounded Thin", 24, true),
-                       false);
-    SetTextColour(Panel3, kYellow);
-    Label23 = new QLabel(Panel3);
-    Label23->setObjectName("Label23");
-    Label23->setFont(Panel3->font());
-    Label23->move(40, 24);
+    Panel3 = MakePanel(this, "Panel3", {40, 20, 145, 49}, kNavy,
+                       PixelFont("VAG Rounded Thin", 24, true), false);
+    SetColour(Panel3, QPalette::WindowText, kYellow);
+    Label23 = MakeLabel(Panel3, "Label23", {40, 24}, Panel3->font());
     Label23->hide();
 
     Image7 = MakeImage(this, "Image7", {64, 82, 111, 135});
@@ -148,8 +111,8 @@ void PlayWindow::CreateControls() {
     Panel8 = MakePanel(this, "Panel8", {72, 174, 91, 25}, kSilver, valueFont, true);
 
     Image13 = MakeImage(this, "Image13", {612, 40, 105, 105});
-    Panel7 =
-        MakePanel(this, "Panel7", {634, 46, 61, 19}, kSilver, Face("Small Fonts", 9, true), true);
+    Panel7 = MakePanel(this, "Panel7", {634, 46, 61, 19}, kSilver,
+                       PixelFont("Small Fonts", 9, true), true);
     Panel1 = new QFrame(this);
     Panel1->setObjectName("Panel1");
     Panel1->setGeometry(628, 72, 73, 65);
@@ -162,48 +125,42 @@ void PlayWindow::CreateControls() {
     Panel2->setGeometry(208, 20, 372, 555);
     Panel2->setFrameStyle(QFrame::Box | QFrame::Plain);
     Panel2->setLineWidth(1);
-    QPalette black = Panel2->palette();
-    black.setColor(QPalette::Window, Qt::black);
-    black.setColor(QPalette::WindowText, Qt::black);
-    Panel2->setPalette(black);
-    Panel2->setAutoFillBackground(true);
+    SetBackground(Panel2, kBlack);
+    SetColour(Panel2, QPalette::WindowText, kBlack);
     // The field sits at the top of its panel, 3 pixels down, as on every screen class.
     fieldBackdrop = MakeImage(Panel2, "", {1, 35, 369, 551});
     Image3 = MakeImage(Panel2, "Image3", {0, 3, 369, 551});
 
     Image6 = MakeImage(this, "Image6", {628, 476, 101, 89});
-    BitBtn3 = MakeButton(this, "BitBtn3", {640, 488, 73, 25}, buttonFont);
-    BitBtn1 = MakeButton(this, "BitBtn1", {640, 522, 73, 25}, buttonFont);
+    BitBtn3 = MakeCaptionButton(this, "BitBtn3", {640, 488, 73, 25}, buttonFont);
+    BitBtn1 = MakeCaptionButton(this, "BitBtn1", {640, 522, 73, 25}, buttonFont);
     Image5 = MakeImage(this, "Image5", {68, 508, 105, 53});
-    BitBtn2 = MakeButton(this, "BitBtn2", {82, 520, 73, 25}, buttonFont);
-    BitBtn4 = MakeButton(this, "BitBtn4", {1, 0, 15, 15}, xFont);
+    BitBtn2 = MakeCaptionButton(this, "BitBtn2", {82, 520, 73, 25}, buttonFont);
+    BitBtn4 = MakeCaptionButton(this, "BitBtn4", {1, 0, 15, 15}, xFont);
     BitBtn4->SetCaption(QStringLiteral("X"));
 
     Image1 = MakeImage(this, "Image1", QRect(QPoint(40, 296), kSchemePictureSize));
     Image1->Canvas() = SchemePicture(1);
     Image20 = MakeImage(this, "Image20", QRect(QPoint(40, 344), kSchemePictureSize));
     Image20->Canvas() = SchemePicture(2);
-    Label19 = new QLabel(this);
-    Label19->setObjectName("Label19");
-    Label19->move(96, 442);
-    Label19->setFont(Face("Verdana", 19, true));
-    SetTextColour(Label19, kYellow);
+    Label19 = MakeLabel(this, "Label19", {96, 442}, PixelFont("Verdana", 19, true));
+    SetColour(Label19, QPalette::WindowText, kYellow);
 
     Panel4 = new InstructionsPanel(settings_, this);
     Panel4->move(592, 148);
     Panel4->hide();
 
-    label1009 =
-        MakePanel(this, "label1009", {248, 192, 265, 49}, kNavy, Face("Tahoma", 37, true), false);
-    SetTextColour(label1009, QColor(255, 0, 0));
-    label1008 =
-        MakePanel(this, "label1008", {344, 408, 140, 20}, kNavy, Face("Tahoma", 13, false), false);
-    label1010 = MakePanel(this, "label1010", {304, 62, 185, 20}, QColor(0, 0, 255),
-                          Face("Tahoma", 13, true), false);
-    SetTextColour(label1010, kYellow);
-    label1011 =
-        MakePanel(this, "label1011", {302, 131, 235, 23}, kNavy, Face("Tahoma", 16, true), false);
-    SetTextColour(label1011, kYellow);
+    label1009 = MakePanel(this, "label1009", {248, 192, 265, 49}, kNavy,
+                          PixelFont("Tahoma", 37, true), false);
+    SetColour(label1009, QPalette::WindowText, kRed);
+    label1008 = MakePanel(this, "label1008", {344, 408, 140, 20}, kNavy,
+                          PixelFont("Tahoma", 13, false), false);
+    label1010 = MakePanel(this, "label1010", {304, 62, 185, 20}, kBlue,
+                          PixelFont("Tahoma", 13, true), false);
+    SetColour(label1010, QPalette::WindowText, kYellow);
+    label1011 = MakePanel(this, "label1011", {302, 131, 235, 23}, kNavy,
+                          PixelFont("Tahoma", 16, true), false);
+    SetColour(label1011, QPalette::WindowText, kYellow);
     for (QLabel* hidden : {label1009, label1008, label1010, label1011}) {
         hidden->hide();
     }
@@ -251,23 +208,20 @@ void PlayWindow::setVisible(bool visible) {
 }
 
 void PlayWindow::FormShow() {
-    input_.WindowDeactivated = 0;
-    setWindowTitle(QString::fromUtf8(play_texts::kWindowCaption[Lang(settings_.Language)]));
+    setWindowTitle(TextFor(play_texts::kWindowCaption, settings_.Language));
     SizeForScreenClass();
 
     const Palette palette = PaletteFor(settings_.ColorScheme);
-    const QSize frame = FrameArea(settings_);
+    const QSize frame = FrameArea(ScreenCaseFor(settings_));
     Image12->resize(frame);
     Image12->ResizeCanvas(frame);
     Image12->Canvas().fill(palette.FaceColour);
     DrawFieldFrame();
 
-    Panel3->setText(QString::fromUtf8(play_texts::kTitlePlaceholder[Lang(settings_.Language)]));
+    Panel3->setText(TextFor(play_texts::kTitlePlaceholder, settings_.Language));
     // The title lies on the window's ground in both schemes.
     SetBackground(Panel3, palette.FaceColour);
-    QPalette ground = this->palette();
-    ground.setColor(QPalette::Window, palette.FaceColour);
-    setPalette(ground);
+    SetColour(this, QPalette::Window, palette.FaceColour);
     DrawSideBoxes();
     Image1->setVisible(settings_.ColorScheme != 2);
     Image20->setVisible(settings_.ColorScheme == 2);
@@ -276,17 +230,12 @@ void PlayWindow::FormShow() {
 
     label1009->hide();
     label1008->hide();
-    BitBtn1->SetCaption(QString::fromUtf8(play_texts::kPauseRunning[Lang(settings_.Language)]));
+    BitBtn1->SetCaption(TextFor(play_texts::kPauseRunning, settings_.Language));
     Panel4->hide();
     setFocus();
 
     BitBtn1->Tag = 0;
-    input_.Paused = 0;
-    input_.OtherKeyRequest = 0;
-    input_.MoveLeftRequest = 0;
-    input_.MoveRightRequest = 0;
-    input_.DropRequest = 0;
-    input_.EscapeRequest = 0;
+    ForgetRequests(input_);
 
     Image3->Canvas().fill(Qt::black);
     Image3->update();
@@ -295,7 +244,7 @@ void PlayWindow::FormShow() {
 }
 
 void PlayWindow::SizeForScreenClass() {
-    const FieldGeometry field = GeometryFor(settings_.ScreenHeight, settings_.WindowMode);
+    const FieldGeometry field = GeometryFor(ScreenCaseFor(settings_));
     Image3->resize(field.fieldWidth, field.fieldHeight);
     Image3->ResizeCanvas(Image3->size());
     fieldBackdrop->setGeometry(Image3->geometry());
@@ -303,18 +252,18 @@ void PlayWindow::SizeForScreenClass() {
 }
 
 void PlayWindow::SetCaptions() {
-    const auto lang = Lang(settings_.Language);
-    Panel5->setText(QString::fromUtf8(play_texts::kLevelCaption[lang]));
-    Panel6->setText(QString::fromUtf8(play_texts::kScoreCaption[lang]));
-    Panel8->setText(QString::fromUtf8(play_texts::kStillCaption[lang]));
-    BitBtn2->SetCaption(QString::fromUtf8(play_texts::kExitButton[lang]));
-    Panel7->setText(QString::fromUtf8(play_texts::kNextCaption[lang]));
-    BitBtn3->SetCaption(QString::fromUtf8(play_texts::kInstructionsButton[lang]));
-    BitBtn1->SetCaption(QString::fromUtf8(play_texts::kPauseRunning[lang]));
+    const int lang = settings_.Language;
+    Panel5->setText(TextFor(play_texts::kLevelCaption, lang));
+    Panel6->setText(TextFor(play_texts::kScoreCaption, lang));
+    Panel8->setText(TextFor(play_texts::kStillCaption, lang));
+    BitBtn2->SetCaption(TextFor(play_texts::kExitButton, lang));
+    Panel7->setText(TextFor(play_texts::kNextCaption, lang));
+    BitBtn3->SetCaption(TextFor(play_texts::kInstructionsButton, lang));
+    BitBtn1->SetCaption(TextFor(play_texts::kPauseRunning, lang));
 }
 
 void PlayWindow::DrawFieldFrame() {
-    const QSize frame = FrameArea(settings_);
+    const QSize frame = FrameArea(ScreenCaseFor(settings_));
     quorelin::DrawFieldFrame(Image12->Canvas(), frame.width(), frame.height(),
                              PaletteFor(settings_.ColorScheme));
     Image12->update();
@@ -376,8 +325,7 @@ bool PlayWindow::event(QEvent* event) {
 
 void PlayWindow::FormDeactivate() {
     state_.AfterGame = 1;
-    input_.StopGame = 1;
-    input_.WindowDeactivated = 1;
+    Deactivate(input_);
 }
 
 void PlayWindow::closeEvent(QCloseEvent* event) {
@@ -392,8 +340,7 @@ void PlayWindow::closeEvent(QCloseEvent* event) {
 }
 
 void PlayWindow::FormClose() {
-    input_.LeaveGameOver = 1;
-    input_.StopGame = 1;
+    quorelin::QuitGame(input_);
 }
 
 void PlayWindow::resizeEvent(QResizeEvent* event) {
@@ -435,47 +382,23 @@ void PlayWindow::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
             return;
         }
     }
-    switch (key) {
-        case Qt::Key_Left:
-            input_.MoveLeftRequest = 1;
+    switch (PressKey(input_, GameKeyOf(key), settings_.Language, GameEnded())) {
+        case KeyRole::OtherKey:
+            ShowRunningCaption();
             break;
-        case Qt::Key_Right:
-            input_.MoveRightRequest = 1;
-            break;
-        case Qt::Key_Down:
-            input_.DropRequest = 1;
-            break;
-        case Qt::Key_Escape:
-            input_.EscapeRequest = 1;
-            break;
-        case Qt::Key_P:
+        case KeyRole::TogglePause:
             TogglePause();
             break;
-        case Qt::Key_I:
+        case KeyRole::OtherKeyThenInstructions:
+            ShowRunningCaption();
             ToggleInstructions();
             break;
-        case Qt::Key_Y:
-            // Only the Frisian instructions button answers to Y; elsewhere Y is also
-            // an ordinary key, which lets the game run on with the panel open.
-            if (settings_.Language != 4) {
-                OtherKey();
-            }
+        case KeyRole::ToggleInstructions:
             ToggleInstructions();
             break;
-        case Qt::Key_X:
-            QuitGame();
-            break;
-        case Qt::Key_S:
-            // The exit buttons of Spanish, Dutch, Frisian and German begin with S.
-            if (settings_.Language >= 2 && settings_.Language <= 5) {
-                QuitGame();
-            }
-            break;
-        default:
-            OtherKey();
+        case KeyRole::Done:
             break;
     }
-    LeaveIfGameOver();
     setFocus();
 }
 
@@ -488,20 +411,14 @@ CaptionButton* PlayWindow::ButtonForAccelerator(QChar letter) const {
     return nullptr;
 }
 
-void PlayWindow::OtherKey() {
-    input_.Paused = 0;
-    ShowRunningCaption();
-    input_.OtherKeyRequest = 1;
-}
-
 void PlayWindow::ShowRunningCaption() {
     if (!GameEnded()) {
-        BitBtn1->SetCaption(QString::fromUtf8(play_texts::kPauseRunning[Lang(settings_.Language)]));
+        BitBtn1->SetCaption(TextFor(play_texts::kPauseRunning, settings_.Language));
     }
 }
 
 void PlayWindow::ShowPausedCaption() {
-    BitBtn1->SetCaption(QString::fromUtf8(play_texts::kPausePaused[Lang(settings_.Language)]));
+    BitBtn1->SetCaption(TextFor(play_texts::kPausePaused, settings_.Language));
 }
 
 void PlayWindow::LetMessagesRun() {
@@ -554,28 +471,15 @@ bool PlayWindow::MouseOnControl(QObject* control, QMouseEvent* event) {
 }
 
 void PlayWindow::FormMouseDown(Qt::MouseButton button) {
-    switch (button) {
-        case Qt::LeftButton:
-            input_.MoveLeftRequest = 1;
-            break;
-        case Qt::RightButton:
-            input_.MoveRightRequest = 1;
-            break;
-        case Qt::MiddleButton:
-            input_.DropRequest = 1;
-            break;
-        default:
-            break;
-    }
+    PressMouseButton(input_, GameButtonOf(button));
 }
 
 void PlayWindow::FormClick() {
     if (settings_.ScreenHeight < 600) {
         Panel4->hide();
     }
-    input_.Paused = 0;
+    Resume(input_, GameEnded());
     ShowRunningCaption();
-    LeaveIfGameOver();
 }
 
 void PlayWindow::BitBtn1Click() {
@@ -596,37 +500,34 @@ void PlayWindow::BitBtn3Click() {
 
 void PlayWindow::BitBtn6Click() {
     Panel4->hide();
-    input_.Paused = 0;
+    Resume(input_, GameEnded());
     ShowRunningCaption();
-    LeaveIfGameOver();
     LetMessagesRun();
 }
 
 void PlayWindow::TogglePause() {
-    if (!GameEnded()) {
-        if (input_.Paused == 0) {
-            input_.Paused = 1;
+    switch (quorelin::TogglePause(input_, GameEnded())) {
+        case PauseChange::Paused:
             ShowPausedCaption();
             LetMessagesRun();
-            input_.HeldUp = 1;
-        } else {
-            input_.Paused = 0;
+            break;
+        case PauseChange::Resumed:
             ShowRunningCaption();
             if (settings_.ScreenHeight < 600) {
                 Panel4->hide();
             }
             LetMessagesRun();
-        }
+            break;
+        case PauseChange::None:
+            break;
     }
-    LeaveIfGameOver();
 }
 
 void PlayWindow::ToggleInstructions() {
     if (Panel4->isHidden()) {
-        input_.Paused = 1;
+        Pause(input_);
         ShowPausedCaption();
         LetMessagesRun();
-        input_.HeldUp = 1;
         // The window widens (outer widths, frame included) so the panel fits beside
         // the field; a maximised window is wide enough already.
         const int screenWidth = settings_.ScreenWidth;
@@ -637,39 +538,34 @@ void PlayWindow::ToggleInstructions() {
             }
         };
         if (settings_.ScreenHeight == 600 && settings_.WindowMode == 2) {
-            if (outerWidth < Round(screenWidth * 0.97)) {
-                widen(Round(screenWidth * 0.95) + 1);
+            if (outerWidth < RoundToInt(screenWidth * 0.97)) {
+                widen(RoundToInt(screenWidth * 0.95) + 1);
                 Panel4->move(546, Panel4->y());
                 Panel4->show();
             }
         } else if (settings_.ScreenHeight > 600) {
-            const int wide = Round(screenWidth * 0.75) + 40;
+            const int wide = RoundToInt(screenWidth * 0.75) + 40;
             if (outerWidth < wide) {
                 widen(wide);
             }
         }
-        Panel4->ShowFor(state_.TableNumber);
+        Panel4->ShowFor(RoundToInt(state_.TableNumber));
         Panel4->show();
         Panel4->raise();
         return;
     }
-    input_.Paused = 0;
+    Resume(input_, GameEnded());
     ShowRunningCaption();
     LetMessagesRun();
     Panel4->hide();
-    LeaveIfGameOver();
 }
 
 void PlayWindow::QuitGame() {
-    input_.LeaveGameOver = 1;
-    input_.StopGame = 1;
+    quorelin::QuitGame(input_);
 }
 
 void PlayWindow::LeaveIfGameOver() {
-    if (GameEnded()) {
-        input_.LeaveGameOver = 1;
-        input_.StopGame = 1;
-    }
+    quorelin::LeaveIfGameOver(input_, GameEnded());
 }
 
 }  // namespace quorelin

@@ -2,8 +2,9 @@
 // The play window ("playform"), where a game is played. Shown, it prepares its controls
 // and starts the game loop from the message loop; the loop paints through the window's
 // FieldPainter and pumps messages, and the window's key, mouse and button handlers only
-// set the request flags the loop polls. When the game returns the window hides itself
-// and emits gameEnded(), after which the high-score window takes the result.
+// set the request flags the loop polls, by the input rule of game/play_input.h, and
+// show their captions and the instructions panel. When the game returns the window hides
+// itself and emits gameEnded(), after which the high-score window takes the result.
 #include <QFrame>
 #include <QLabel>
 #include <QWidget>
@@ -126,8 +127,6 @@ private:
     void SetCaptions();
     void SizeForScreenClass();
     void PlayOnIdle();
-    // The other-key effect: ends a pause and asks the game to read a key.
-    void OtherKey();
     // The running / paused caption of the pause button; the running one is left alone
     // once the game has ended.
     void ShowRunningCaption();

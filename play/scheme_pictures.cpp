@@ -1,11 +1,11 @@
 #include "play/scheme_pictures.h"
 
-#include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
 
 #include "game/rules.h"
 #include "kit/device_image.h"
+#include "kit/widget_style.h"
 #include "play/field_drawing.h"
 
 namespace quorelin {
@@ -22,10 +22,7 @@ void PictureBlock(QPainter& p, const QRect& r, std::int32_t kind, int colorSchem
         shine.setColorAt(0.5, QColor(255, 255, 255, 0));
         p.fillRect(r.adjusted(2, 2, -2, -2), shine);
     }
-    QFont font("Verdana");
-    font.setBold(true);
-    font.setPixelSize(18);
-    p.setFont(font);
+    p.setFont(PixelFont("Verdana", 18, true));
     p.setPen(Qt::black);
     p.drawText(r, Qt::AlignCenter, mark);
 }

@@ -9,8 +9,8 @@
 namespace quorelin {
 namespace {
 
-const FieldGeometry kLarge = GeometryFor(768, 1);
-const FieldGeometry kSmall = GeometryFor(480, 2);
+const FieldGeometry kLarge = GeometryFor(ScreenCase::Class768Full);
+const FieldGeometry kSmall = GeometryFor(ScreenCase::Class480Partial);
 
 TEST(BlockNumbers, AFieldShowsAStarAbove999AndThePreviewOnlyAbove9999) {
     EXPECT_EQ(FieldNumberLabel(999, kLarge).text, "999");
@@ -22,7 +22,7 @@ TEST(BlockNumbers, AFieldShowsAStarAbove999AndThePreviewOnlyAbove9999) {
 
 // The large screen's geometry is pinned by the painter's pixels; these are the others.
 TEST(FieldGeometry, SmallerScreensKeepRow19AtTheLowerEdgeAndBarsToTheFieldsWidth) {
-    EXPECT_EQ(BlockRect(GeometryFor(600, 2), 1, 19).bottom() + 1, 513);
+    EXPECT_EQ(BlockRect(GeometryFor(ScreenCase::Class600Partial), 1, 19).bottom() + 1, 513);
     EXPECT_EQ(BlockRect(kSmall, 1, 19).bottom() + 1, 399);
     EXPECT_EQ(CellPitchRect(kLarge, 2, 3), QRect(41, 58, 41, 29));
     EXPECT_EQ(RowBarRect(kSmall, 5).width(), 269);

@@ -8,6 +8,7 @@
 #include "play/instructions_panel.h"
 #include "play/play_layout.h"
 #include "play/play_window.h"
+#include "tests/support/case_names.h"
 
 namespace quorelin {
 namespace {
@@ -27,7 +28,8 @@ QRect OuterRect(const QWidget& w) {
 }
 
 struct PlayCase {
-    int width, height, mode;
+    ScreenCase screen;
+    int width;    // the screen's width: the class's, or wider for a mixed class
     QRect outer;  // partial screen only
     QRect panel2, image3, image12;
     QPoint bitBtn1, bitBtn2, panel4;
@@ -37,41 +39,47 @@ struct PlayCase {
 };
 
 const PlayCase kCases[] = {
-    {640, 480, 2, QRect(10, 0, 621, 453), QRect(162, 10, 270, 403), QRect(0, 3, 270, 399),
-     QRect(150, 2, 292, 422), QPoint(487, 372), QPoint(42, 370), QPoint(195, 30), QPoint(1, 1), 13,
-     QPoint(12, 221)},
-    {640, 480, 1, QRect(), QRect(182, 30, 270, 403), QRect(0, 3, 270, 399),
+    {ScreenCase::Class480Full, 640, QRect(), QRect(182, 30, 270, 403), QRect(0, 3, 270, 399),
      QRect(170, 22, 292, 422), QPoint(505, 377), QPoint(62, 375), QPoint(215, 45), QPoint(622, 4),
      13, QPoint(32, 228)},
-    {800, 600, 2, QRect(32, 0, 736, 572), QRect(191, 12, 342, 517), QRect(0, 3, 342, 513),
-     QRect(179, 4, 364, 536), QPoint(600, 499), QPoint(57, 497), QPoint(555, 128), QPoint(1, 1), 22,
-     QPoint(27, 279)},
-    {800, 600, 1, QRect(), QRect(211, 20, 369, 555), QRect(0, 3, 369, 551),
+    {ScreenCase::Class480Partial, 640, QRect(10, 0, 621, 453), QRect(162, 10, 270, 403),
+     QRect(0, 3, 270, 399), QRect(150, 2, 292, 422), QPoint(487, 372), QPoint(42, 370),
+     QPoint(195, 30), QPoint(1, 1), 13, QPoint(12, 221)},
+    {ScreenCase::Class600Full, 800, QRect(), QRect(211, 20, 369, 555), QRect(0, 3, 369, 551),
      QRect(199, 12, 394, 574), QPoint(640, 522), QPoint(82, 520), QPoint(592, 148), QPoint(782, 3),
      23, QPoint(52, 301)},
-    {1024, 768, 1, QRect(), QRect(323, 104, 369, 555), QRect(0, 3, 369, 551),
+    {ScreenCase::Class600Partial, 800, QRect(32, 0, 736, 572), QRect(191, 12, 342, 517),
+     QRect(0, 3, 342, 513), QRect(179, 4, 364, 536), QPoint(600, 499), QPoint(57, 497),
+     QPoint(555, 128), QPoint(1, 1), 22, QPoint(27, 279)},
+    {ScreenCase::Class768Full, 1024, QRect(), QRect(323, 104, 369, 555), QRect(0, 3, 369, 551),
      QRect(311, 96, 391, 574), QPoint(752, 606), QPoint(194, 604), QPoint(707, 232),
      QPoint(1003, 7), 23, QPoint(164, 385)},
-    {1024, 768, 2, QRect(128, 48, 768, 653), QRect(211, 30, 369, 555), QRect(0, 3, 369, 551),
-     QRect(199, 22, 391, 574), QPoint(640, 532), QPoint(82, 530), QPoint(592, 158), QPoint(1008, 0),
-     23, QPoint(52, 311)},
+    {ScreenCase::Class768Partial, 1024, QRect(128, 48, 768, 653), QRect(211, 30, 369, 555),
+     QRect(0, 3, 369, 551), QRect(199, 22, 391, 574), QPoint(640, 532), QPoint(82, 530),
+     QPoint(592, 158), QPoint(1008, 0), 23, QPoint(52, 311)},
     // A mixed class: decisions by the height, widths and centring by the width.
-    {1024, 600, 2, QRect(41, 0, 942, 572), QRect(191, 12, 342, 517), QRect(0, 3, 342, 513),
-     QRect(179, 4, 364, 536), QPoint(600, 499), QPoint(57, 497), QPoint(555, 128), QPoint(1, 1), 22,
-     QPoint(27, 279)},
+    {ScreenCase::Class600Partial, 1024, QRect(41, 0, 942, 572), QRect(191, 12, 342, 517),
+     QRect(0, 3, 342, 513), QRect(179, 4, 364, 536), QPoint(600, 499), QPoint(57, 497),
+     QPoint(555, 128), QPoint(1, 1), 22, QPoint(27, 279)},
 };
+
+std::string NameOf(const ::testing::TestParamInfo<PlayCase>& info) {
+    const PlayCase& c = info.param;
+    const bool mixed = c.width != ScreenWidthOf(c.screen);
+    return testing::CaseName(c.screen) + (mixed ? "_Width" + std::to_string(c.width) : "");
+}
 
 class PlayLayout : public ::testing::TestWithParam<PlayCase> {};
 
 TEST_P(PlayLayout, PlacesTheWindowAndItsControlsForTheClassAndModeAndTheShowKeepsThem) {
     const PlayCase& c = GetParam();
-    Settings settings = ClassAndMode(c.width, c.height, c.mode);
+    Settings settings = ClassAndMode(c.width, ScreenHeightOf(c.screen), WindowModeOf(c.screen));
     GameState state;
     InputRequests input;
     PlayWindow w(settings, state, input);
     LayOutPlayWindow(w, settings);
 
-    const bool full = c.mode == 1;
+    const bool full = WindowModeOf(c.screen) == 1;
     EXPECT_EQ(w.windowFlags().testFlag(Qt::FramelessWindowHint), full);
     EXPECT_EQ(w.isMaximized(), full);
     if (!full) {
@@ -86,10 +94,11 @@ TEST_P(PlayLayout, PlacesTheWindowAndItsControlsForTheClassAndModeAndTheShowKeep
     EXPECT_EQ(w.BitBtn4->pos(), c.bitBtn4);
     EXPECT_EQ(w.BitBtn4->isVisibleTo(&w), full);
     EXPECT_EQ(w.label1011->height(), c.label1011Height);
-    EXPECT_EQ(w.Panel4->frameShadow(), c.height == 480 ? QFrame::Raised : QFrame::Sunken);
+    EXPECT_EQ(w.Panel4->frameShadow(),
+              settings.ScreenHeight == 480 ? QFrame::Raised : QFrame::Sunken);
 
     // The painter draws the field the canvas holds, and its frame fills the frame image.
-    const FieldGeometry field = GeometryFor(settings.ScreenHeight, settings.WindowMode);
+    const FieldGeometry field = GeometryFor(c.screen);
     EXPECT_EQ(w.Image3->Canvas().size(), QSize(field.fieldWidth, field.fieldHeight));
     EXPECT_LE(w.Image3->geometry().bottom(), w.Panel2->height() - 1);
 
@@ -114,7 +123,7 @@ TEST_P(PlayLayout, PlacesTheWindowAndItsControlsForTheClassAndModeAndTheShowKeep
               QColor(Qt::black));
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryClassAndMode, PlayLayout, ::testing::ValuesIn(kCases));
+INSTANTIATE_TEST_SUITE_P(EveryClassAndMode, PlayLayout, ::testing::ValuesIn(kCases), NameOf);
 
 TEST(PlayLayoutShow, ASwitchOfModeLaysTheWindowOutAgain) {
     Settings settings = ClassAndMode(800, 600, 1);

@@ -54,6 +54,7 @@ int AutoPlayer::TargetColumn() const {
 void AutoPlayer::OnPump() {
     if (view_.gameOverShown() && !leftGameOver_) {
         leftGameOver_ = true;
+        window_.MarkGameEnded();
         window_.OtherKey();
         ++keysPressed_;
         return;

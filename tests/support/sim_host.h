@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "game/host.h"
+#include "game/play_input.h"
 #include "game/state.h"
 
 namespace quorelin::testing {
@@ -103,42 +104,33 @@ private:
     Counters counters_;
 };
 
-// The play window's handlers, reduced to the flags they set, for scripting input.
+// The play window's handlers without the window, for scripting input: the same input
+// rule the real window applies, in English.
 class ScriptedWindow {
 public:
     explicit ScriptedWindow(InputRequests& input) : input_(input) {}
 
-    void Left() { input_.MoveLeftRequest = 1; }
-    void Right() { input_.MoveRightRequest = 1; }
-    void Down() { input_.DropRequest = 1; }
-    void Escape() { input_.EscapeRequest = 1; }
+    void Left() { Press(GameKey::Left); }
+    void Right() { Press(GameKey::Right); }
+    void Down() { Press(GameKey::Down); }
+    void Escape() { Press(GameKey::Escape); }
     // Any key without a role of its own; also ends a pause.
-    void OtherKey() {
-        input_.Paused = 0;
-        input_.OtherKeyRequest = 1;
-    }
+    void OtherKey() { Press(GameKey::Other); }
     // The pause button: a pause holds the game up.
-    void TogglePause() {
-        if (input_.Paused == 0) {
-            input_.Paused = 1;
-            input_.HeldUp = 1;
-        } else {
-            input_.Paused = 0;
-        }
-    }
+    void TogglePause() { quorelin::TogglePause(input_, gameEnded_); }
     // Exit button or close box.
-    void Quit() {
-        input_.LeaveGameOver = 1;
-        input_.StopGame = 1;
-    }
+    void Quit() { QuitGame(input_); }
     // The player clicked another window.
-    void Deactivate() {
-        input_.StopGame = 1;
-        input_.WindowDeactivated = 1;
-    }
+    void Deactivate() { quorelin::Deactivate(input_); }
+    // The game has ended (the real window's pause button carries the mark): from now on
+    // every press leaves the game-over screen.
+    void MarkGameEnded() { gameEnded_ = true; }
 
 private:
+    void Press(GameKey key) { PressKey(input_, key, 1, gameEnded_); }
+
     InputRequests& input_;
+    bool gameEnded_ = false;
 };
 
 }  // namespace quorelin::testing
