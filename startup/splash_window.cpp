@@ -42,15 +42,15 @@ SplashWindow::SplashWindow() : QWidget(nullptr, Qt::SplashScreen | Qt::Frameless
     panel->setGeometry(0, 0, kWidth, kHeight);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setLineWidth(2);
-    SetBackground(panel, QColor(192, 192, 192));
+    SetBackground(panel, kSilver);
 
     auto* icon = new QLabel(panel);
     icon->setObjectName("Image1");
     icon->setPixmap(QPixmap::fromImage(ProgramIcon(32)));
     icon->setGeometry(14, 16, 32, 32);
 
-    AddLabel(panel, "Mirandol", QColor(0, 0, 128), 19, true, 60, 18)->setObjectName("Label1");
-    AddLabel(panel, "Tables", QColor(128, 0, 0), 11, false, 60, 50)->setObjectName("Label2");
+    AddLabel(panel, "Mirandol", kNavy, 19, true, 60, 18)->setObjectName("Label1");
+    AddLabel(panel, "Tables", kMaroon, 11, false, 60, 50)->setObjectName("Label2");
     AddLabel(panel, "Tablas", QColor(0, 128, 0), 11, false, 108, 50)->setObjectName("Label3");
     AddLabel(panel, "Tafels", QColor(128, 0, 128), 11, false, 156, 50)->setObjectName("Label4");
     AddLabel(panel, "Einmaleins", QColor(0, 128, 128), 11, false, 108, 66)->setObjectName("Label5");
