@@ -284,10 +284,10 @@ void LevelWindow::LayOutLevelWindow() {
     const bool full = settings_.WindowMode == 1;
     if (full) {
         SetFullScreenFrame(*this, {settings_.ScreenWidth, settings_.ScreenHeight});
-        BitBtn5->move(settings_.ScreenHeight == 480   ? 602
-                      : settings_.ScreenHeight == 768 ? 991
-                                                      : 763,
-                      20);
+        PlaceInTopRightCorner(*BitBtn5, {settings_.ScreenHeight == 480   ? 602
+                                         : settings_.ScreenHeight == 768 ? 991
+                                                                         : 763,
+                                         20});
         BitBtn5->show();
     } else {
         BitBtn5->hide();

