@@ -134,6 +134,10 @@ LevelWindow::LevelWindow(Settings& settings, GameState& game) : settings_(settin
 
     BuildChooser();
     BuildHowToPlay();
+    // The title and the prompt stand in front of the how-to-play panel, which reaches
+    // under them on the lowest screens: the child always sees the table chosen.
+    Panel3->raise();
+    Label1->raise();
     TakeTableNumber();
     SetLevelWindowTexts();
     MoveOntoStage(*this);

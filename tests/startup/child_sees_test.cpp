@@ -66,6 +66,44 @@ TEST_P(CornerX, StandsInTheTopRightCornerOfTheFullScreen) {
 
 INSTANTIATE_TEST_SUITE_P(EveryClass, CornerX, ::testing::Values(480, 600, 768));
 
+// Whether every part of the text's label shows: no other control lies over it.
+bool Uncovered(const QWidget& window, const QWidget& text) {
+    for (int x = 0; x < text.width(); x += 2) {
+        for (int y = 0; y < text.height(); y += 2) {
+            if (window.childAt(text.mapTo(&window, QPoint(x, y))) != &text) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// The level window on the smallest screens, in both modes and every language: the table
+// title, number included, and the prompt show whole, with the how-to-play panel and without.
+class LevelTitle : public ::testing::TestWithParam<std::tuple<ScreenCase, int>> {};
+
+TEST_P(LevelTitle, TheTitleAndThePromptShowWhole) {
+    const auto [screen, language] = GetParam();
+    testing::ShellFixture fixture(480, WindowModeOf(screen), language);
+    fixture.main->show();
+    fixture.main->TableClick(20);
+    LevelWindow& level = *fixture.level;
+    for (const bool panel : {false, true}) {
+        level.Panel2->setVisible(panel);
+        EXPECT_TRUE(level.Panel3->contentsRect().contains(level.Label8->geometry())) << panel;
+        EXPECT_TRUE(Uncovered(level, *level.Label8)) << "title, how-to-play shown: " << panel;
+        EXPECT_TRUE(Uncovered(level, *level.Label1)) << "prompt, how-to-play shown: " << panel;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SmallestScreens, LevelTitle,
+    ::testing::Combine(::testing::Values(ScreenCase::Class480Full, ScreenCase::Class480Partial),
+                       ::testing::Range(1, 6)),
+    [](const auto& info) {
+        return testing::CaseName(std::get<0>(info.param), std::get<1>(info.param));
+    });
+
 }  // namespace
 }  // namespace quorelin
 
