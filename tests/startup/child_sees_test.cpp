@@ -96,13 +96,14 @@ TEST_P(LevelTitle, TheTitleAndThePromptShowWhole) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    SmallestScreens, LevelTitle,
-    ::testing::Combine(::testing::Values(ScreenCase::Class480Full, ScreenCase::Class480Partial),
-                       ::testing::Range(1, 6)),
-    [](const auto& info) {
-        return testing::CaseName(std::get<0>(info.param), std::get<1>(info.param));
-    });
+INSTANTIATE_TEST_SUITE_P(SmallestScreens, LevelTitle,
+                         ::testing::Combine(::testing::Values(ScreenCase::Class480Full,
+                                                              ScreenCase::Class480Partial),
+                                            ::testing::Range(1, 6)),
+                         [](const auto& info) {
+                             return testing::CaseName(std::get<0>(info.param),
+                                                      std::get<1>(info.param));
+                         });
 
 }  // namespace
 }  // namespace quorelin
