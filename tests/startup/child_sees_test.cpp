@@ -105,6 +105,42 @@ INSTANTIATE_TEST_SUITE_P(SmallestScreens, LevelTitle,
                                                       std::get<1>(info.param));
                          });
 
+// Every row of a list with the widest name the name box takes and the largest values a
+// file holds: each text fits its cell, the score before the level and the level inside its
+// column's box, in every screen case.
+class ListRows : public ::testing::TestWithParam<ScreenCase> {};
+
+TEST_P(ListRows, TheWidestNameAndTheLargestValuesFitTheirCells) {
+    testing::ShellFixture fixture(ScreenHeightOf(GetParam()), WindowModeOf(GetParam()), 1);
+    HighScoreList list;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        list[i].setNameBytes(std::string(17, i % 2 == 0 ? 'W' : 'M'));
+        list[i].setScore(65535);
+        list[i].setLevel(i % 2 == 0 ? std::numeric_limits<std::int32_t>::min()
+                                    : std::numeric_limits<std::int32_t>::max());
+    }
+    fixture.dataFile.store().ReplaceList(12, list);
+    fixture.game.TableNumber = 12;
+    HighScoreWindow& w = fixture.scores();
+    w.ShowBrowse();
+    const auto fits = [](const QLabel* label) {
+        const int room = label->contentsRect().width();
+        return QFontMetrics(label->font()).horizontalAdvance(label->text()) <= room;
+    };
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        const int boxRight = w.Image10->x() + (i < 6 ? 240 : 520) - 2;
+        EXPECT_TRUE(fits(w.NameFields[i])) << "name " << i + 1;
+        EXPECT_LT(w.NameFields[i]->geometry().right(), w.ScoreLabels[i]->x()) << i + 1;
+        EXPECT_TRUE(fits(w.ScoreLabels[i])) << "score " << i + 1;
+        EXPECT_LT(w.ScoreLabels[i]->geometry().right(), w.LevelLabels[i]->x()) << i + 1;
+        EXPECT_TRUE(fits(w.LevelLabels[i])) << "level " << i + 1;
+        EXPECT_LE(w.LevelLabels[i]->geometry().right(), boxRight) << "level " << i + 1;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryCase, ListRows, ::testing::ValuesIn(kScreenCases),
+                         [](const auto& info) { return testing::CaseName(info.param); });
+
 }  // namespace
 }  // namespace quorelin
 
