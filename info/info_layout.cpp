@@ -121,18 +121,16 @@ void LayOutInfoWindow(InfoWindow& w, const Settings& settings) {
 
     // The "X" button stands at the top right of a full-screen window.
     w.BitBtn5->setVisible(place.closeLeft > 0);
-    w.BitBtn5->setGeometry(QRect(QPoint(place.closeLeft, kCloseTop), kCloseSize));
+    w.BitBtn5->resize(kCloseSize);
+    PlaceInTopRightCorner(*w.BitBtn5, {place.closeLeft, kCloseTop});
 
     // The window scrolls what it cannot show; on 480 lines in partial screen only up and
     // down, since the bar is wider than the window.
     const bool small = ScreenCaseFor(settings) == ScreenCase::Class480Partial;
     w.ScrollBox()->setHorizontalScrollBarPolicy(small ? Qt::ScrollBarAlwaysOff
                                                       : Qt::ScrollBarAsNeeded);
-    QRect extent =
+    const QRect extent =
         w.Panel2->geometry().united(QRect(w.Panel1->pos() + w.BitBtn4->pos(), w.BitBtn4->size()));
-    if (place.closeLeft > 0) {
-        extent = extent.united(w.BitBtn5->geometry());
-    }
     w.ScrollBox()->widget()->setMinimumSize(extent.right() + 1, extent.bottom() + 1);
     w.FitBar();
 }

@@ -128,12 +128,59 @@ private:
     QWidget& holder_;
 };
 
+// A new parent hides a control; one the window had not hidden itself shows again.
+void Reparent(QWidget& control, QWidget& parent) {
+    const bool hidden = control.testAttribute(Qt::WA_WState_ExplicitShowHide) &&
+                        control.testAttribute(Qt::WA_WState_Hidden);
+    control.setParent(&parent);
+    control.setVisible(!hidden);
+}
+
+constexpr const char* kCornerPlace = "quorelinCornerPlace";
+
+// How far a corner control stands from its design place. A window on screen has its
+// final size: the control keeps to the window's corner, the window's width beyond the
+// design area to the right. A hidden window's size is not yet the screen's: the control
+// stays on the design area, with the stage.
+QPoint CornerShift(const QWidget& window) {
+    const QSize design = window.property(kDesignArea).toSize();
+    if (!design.isValid()) {
+        return {};
+    }
+    if (!window.isVisible()) {
+        return DesignAreaOffset(window);
+    }
+    return {std::max(0, window.width() - design.width()), 0};
+}
+
+void PlaceCorners(QWidget& window) {
+    for (QObject* child : window.children()) {
+        auto* control = qobject_cast<QWidget*>(child);
+        const QVariant place = child->property(kCornerPlace);
+        if (control != nullptr && place.isValid()) {
+            control->move(place.toPoint() + CornerShift(window));
+        }
+    }
+}
+
+// Keeps the corner controls in the corner when the window is shown or changes its size.
+class CornerKeeper : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Resize || event->type() == QEvent::Show) {
+            PlaceCorners(*static_cast<QWidget*>(watched));
+        }
+        return false;
+    }
+};
+
 void PlaceStages(QWidget& window) {
     for (QObject* child : window.findChildren<QObject*>()) {
         if (auto* stage = dynamic_cast<Stage*>(child)) {
             stage->Place();
         }
     }
+    PlaceCorners(window);
 }
 
 }  // namespace
@@ -148,11 +195,7 @@ QWidget* MoveOntoStage(QWidget& holder) {
     }
     auto* stage = new Stage(holder);
     for (QWidget* control : controls) {
-        // A new parent hides a control; one the window had not hidden itself shows again.
-        const bool hidden = control->testAttribute(Qt::WA_WState_ExplicitShowHide) &&
-                            control->testAttribute(Qt::WA_WState_Hidden);
-        control->setParent(stage);
-        control->setVisible(!hidden);
+        Reparent(*control, *stage);
     }
     return stage;
 }
@@ -185,6 +228,19 @@ QPoint StageCorner(const QWidget& holder) {
         }
     }
     return {};
+}
+
+void PlaceInTopRightCorner(QWidget& control, const QPoint& designPlace) {
+    QWidget& window = *control.window();
+    if (control.parentWidget() != &window) {
+        Reparent(control, window);
+        static CornerKeeper keeper;
+        window.removeEventFilter(&keeper);
+        window.installEventFilter(&keeper);
+    }
+    control.setProperty(kCornerPlace, designPlace);
+    control.raise();
+    PlaceCorners(window);
 }
 
 QMargins FrameMarginsOf(const QWidget& window) {

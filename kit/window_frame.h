@@ -38,6 +38,12 @@ QWidget* MoveOntoStage(QWidget& holder);
 // Where the holder's stage starts: what the holder adds to its controls' places.
 QPoint StageCorner(const QWidget& holder);
 
+// Puts a control of the window's design, such as a small "X" button, in the window's
+// top-right corner, off the stage: as far from the window's right edge and top as its
+// design place is from the design area's. At the design size that is its design place;
+// in full screen on a larger screen it follows the window's corner, not the stage's.
+void PlaceInTopRightCorner(QWidget& control, const QPoint& designPlace);
+
 // Where a window stands, for a window that takes its place: its outer rectangle (frame
 // included), whether it is on screen, and whether the player maximised it.
 struct WindowPlace {

@@ -134,6 +134,10 @@ LevelWindow::LevelWindow(Settings& settings, GameState& game) : settings_(settin
 
     BuildChooser();
     BuildHowToPlay();
+    // The title and the prompt stand in front of the how-to-play panel, which reaches
+    // under them on the lowest screens: the child always sees the table chosen.
+    Panel3->raise();
+    Label1->raise();
     TakeTableNumber();
     SetLevelWindowTexts();
     MoveOntoStage(*this);
@@ -284,10 +288,10 @@ void LevelWindow::LayOutLevelWindow() {
     const bool full = settings_.WindowMode == 1;
     if (full) {
         SetFullScreenFrame(*this, {settings_.ScreenWidth, settings_.ScreenHeight});
-        BitBtn5->move(settings_.ScreenHeight == 480   ? 602
-                      : settings_.ScreenHeight == 768 ? 991
-                                                      : 763,
-                      20);
+        PlaceInTopRightCorner(*BitBtn5, {settings_.ScreenHeight == 480   ? 602
+                                         : settings_.ScreenHeight == 768 ? 991
+                                                                         : 763,
+                                         20});
         BitBtn5->show();
     } else {
         BitBtn5->hide();

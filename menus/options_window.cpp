@@ -11,6 +11,7 @@
 #include "kit/platform.h"
 #include "kit/widget_style.h"
 #include "kit/window_frame.h"
+#include "menus/close_box_only.h"
 #include "menus/options_pictures.h"
 #include "menus/options_texts.h"
 
@@ -218,6 +219,7 @@ bool OptionsWindow::Settling() const {
 void OptionsWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous()) {
+        AskForCloseBoxOnly(*this);
         FormShow();
     }
 }

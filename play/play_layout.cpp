@@ -25,6 +25,8 @@ struct LabelFont {
     int pixels;
 };
 constexpr ByCase<LabelFont> kLabel1011Font{{{8, 0}, {8, 0}, {0, 16}, {11, 0}, {0, 16}, {0, 16}}};
+// The small exit button's design place; it keeps to the window's top-right corner.
+constexpr ByCase<QPoint> kSmallExitAt{{{622, 4}, {1, 1}, {782, 3}, {1, 1}, {1003, 7}, {1008, 0}}};
 constexpr ByCase<LabelFont> kLabel1010Font{{{7, 0}, {7, 0}, {0, 13}, {0, 13}, {0, 13}, {0, 13}}};
 
 void SetLabelFont(QWidget* label, const LabelFont& size) {
@@ -61,7 +63,6 @@ void PlaceControls(PlayWindow& w, ScreenCase screen) {
         {w.BitBtn1,   {{{505, 377}, {487, 372}, {640, 522}, {600, 499}, {752, 606}, {640, 532}}}},
         {w.Image5,    {{{48, 363},  {28, 358},  {68, 508},  {43, 485},  {180, 592}, {68, 518}}}},
         {w.BitBtn2,   {{{62, 375},  {42, 370},  {82, 520},  {57, 497},  {194, 604}, {82, 530}}}},
-        {w.BitBtn4,   {{{622, 4},   {1, 1},     {782, 3},   {1, 1},     {1003, 7},  {1008, 0}}}},
         {w.Panel4,    {{{215, 45},  {195, 30},  {592, 148}, {555, 128}, {707, 232}, {592, 158}}}},
         {w.label1009, {{{184, 100}, {164, 100}, {260, 130}, {230, 112}, {372, 214}, {260, 130}}}},
         {w.label1008, {{{204, 265}, {194, 265}, {319, 388}, {289, 370}, {431, 462}, {319, 388}}}},
@@ -144,6 +145,7 @@ void LayOutPlayWindow(PlayWindow& w, const Settings& settings) {
 
     // 2. The controls.
     PlaceControls(w, screen);
+    PlaceInTopRightCorner(*w.BitBtn4, At(kSmallExitAt, screen));
     w.Image3->ResizeCanvas(w.Image3->size());
     w.fieldBackdrop->setGeometry(w.Image3->geometry());
     // The empty image that passes mouse presses keeps its place behind the title.

@@ -16,6 +16,7 @@
 #include "game/language.h"
 #include "game/rounding.h"
 #include "kit/pictures.h"
+#include "kit/text_fit.h"
 #include "kit/widget_style.h"
 #include "kit/window_frame.h"
 #include "scores/scores_layout.h"
@@ -49,6 +50,24 @@ protected:
         QLabel::paintEvent(event);
     }
 };
+
+// The narrowest letters a list text may get, in percent of their width.
+constexpr int kNarrowestStretch = 50;
+
+// Fits a row's text into its cell, never shortening it: smaller type first; where even
+// the smallest is too wide, as for the extreme levels a damaged file can hold, narrower
+// letters as well.
+void FitIntoCell(QLabel* cell) {
+    FitText(cell);
+    QFont font = cell->font();
+    const int room = cell->contentsRect().width();
+    for (int stretch = 95;
+         stretch >= kNarrowestStretch && QFontMetrics(font).horizontalAdvance(cell->text()) > room;
+         stretch -= 5) {
+        font.setStretch(stretch);
+    }
+    cell->setFont(font);
+}
 
 QString DecodeName(const std::string& bytes) {
     const std::u32string text = DecodeWindows1252(bytes);
@@ -347,13 +366,14 @@ void HighScoreWindow::FillAndInsert(int table, std::int32_t score, std::int32_t 
         const auto i = static_cast<std::size_t>(rank - 1);
         const HighScoreEntry& entry = working_.List()[i];
         NameFields[i]->setText(QStringLiteral(" ") + DecodeName(entry.nameBytes()));
+        FitIntoCell(NameFields[i]);
         NameFields[i]->show();
         ScoreLabels[i]->setText(QString::number(entry.score()));
         ScoreLabels[i]->adjustSize();
         ScoreLabels[i]->move(ScoreLabelLeft(rank, entry.score(), ScoresGridDX),
                              ScoreLabels[i]->y());
         LevelLabels[i]->setText(QString::number(entry.level()));
-        LevelLabels[i]->adjustSize();
+        FitIntoCell(LevelLabels[i]);
     }
     // 5.
     if (working_.EntryPending()) {
@@ -383,6 +403,7 @@ void HighScoreWindow::StoreEntry() {
     }
     const auto i = static_cast<std::size_t>(working_.NewEntryRank() - 1);
     NameFields[i]->setText(QStringLiteral(" ") + DecodeName(working_.List()[i].nameBytes()));
+    FitIntoCell(NameFields[i]);
     NameFields[i]->show();
     SaveStoredEntry();
 }

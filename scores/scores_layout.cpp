@@ -8,6 +8,7 @@
 #include "kit/widget_style.h"
 #include "kit/window_frame.h"
 #include "scores/high_score_window.h"
+#include "scores/scores_pictures.h"
 #include "scores/scores_texts.h"
 
 namespace quorelin {
@@ -154,16 +155,24 @@ void PlaceScoresList(HighScoreWindow& w, const Settings& settings) {
         const int labelTop = 226 + kRowPitch * k + dy;
         const int rankLeft = left ? 156 : (rank <= 9 ? 436 : 432);
         w.RankLabels[i]->move(rankLeft + dx, labelTop);
-        w.NameFields[i]->move((left ? 166 : 446) + dx, 220 + kRowPitch * k + dy);
+        // The row's cells: the name ends 2 pixels before the place of the widest score,
+        // the level at the inner edge of its column's box; one line of the row's type high.
+        const int nameLeft = (left ? 166 : 446) + dx;
+        const int nameEnd = ScoreLabelLeft(rank, 0xFFFF, dx) - 2;
+        w.NameFields[i]->setGeometry(nameLeft, 220 + kRowPitch * k + dy, nameEnd - nameLeft,
+                                     w.NameFields[i]->height());
         w.ScoreLabels[i]->move((left ? 298 : 578) + dx, labelTop);
-        w.LevelLabels[i]->move((left ? 338 : 614) + dx, labelTop);
+        const int levelLeft = (left ? 338 : 614) + dx;
+        const QRect box = kListColumnBoxes[left ? 0 : 1].translated(At(kImage10At, c));
+        w.LevelLabels[i]->setGeometry(levelLeft, labelTop, box.right() - kListBevel + 1 - levelLeft,
+                                      w.RankLabels[i]->height());
     }
 
     w.Image6->move(At(kImage6At, c).value_or(QPoint()));
     w.Image6->setVisible(At(kImage6At, c).has_value());
     w.Image10->move(At(kImage10At, c));
     w.BitBtn1->move(At(kBitBtn1At, c));
-    w.BitBtn4->move(At(kBitBtn4At, c).value_or(QPoint()));
+    PlaceInTopRightCorner(*w.BitBtn4, At(kBitBtn4At, c).value_or(QPoint()));
     w.BitBtn4->setVisible(At(kBitBtn4At, c).has_value());
     if (const std::optional<QRect> smallHeading = At(kPanel14At, c)) {
         w.Panel14->setGeometry(*smallHeading);

@@ -45,8 +45,9 @@ QImage PaintListArea(int colorScheme) {
     QImage image = PaintScoresBackground(colorScheme, kListAreaWidth, kListAreaHeight);
     QPainter p(&image);
     const QColor shadow = ShadowColour(colorScheme);
-    DrawBevel(p, QRect(QPoint(13, 15), QPoint(240, 280)), shadow, kRed);
-    DrawBevel(p, QRect(QPoint(293, 15), QPoint(520, 280)), shadow, kRed);
+    for (const QRect& box : kListColumnBoxes) {
+        DrawBevel(p, box, shadow, kRed);
+    }
     return image;
 }
 

@@ -8,6 +8,12 @@
 
 namespace quorelin {
 
+// The list area's two sunken boxes, one per column of ranks, in the area's pixels; their
+// bevels are two pixels wide.
+inline constexpr QRect kListColumnBoxes[2]{{QPoint(13, 15), QPoint(240, 280)},
+                                           {QPoint(293, 15), QPoint(520, 280)}};
+inline constexpr int kListBevel = 2;
+
 // The list area (535 x 297): dark red, a raised two-pixel bevel and two sunken boxes.
 QImage PaintListArea(int colorScheme);
 // The banner: HIGH SCORES in large yellow letters on dark red.
