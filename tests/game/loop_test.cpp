@@ -44,7 +44,8 @@ struct Game {
     void Other() { PressKey(input, GameKey::Other, 1, view.Count("MarkGameEnded") > 0); }
     void Pause() { TogglePause(input, false); }
     void PauseHalfAMinute() {
-        Pause(), host.At(30000, [this] { Left(); });
+        Pause();
+        host.At(30000, [this] { Left(); });
     }
     void Quit() { QuitGame(input); }
     void Stall() { host.SleepMs(1000); }  // the window is dragged for a second
@@ -104,8 +105,7 @@ struct Game {
 using KeyAt = Game::KeyAt;
 
 TEST(FallPace, ABlockFallsARowPerStepOfItsLevel) {
-    // A wait ends at the first clock reading past (StepDelay - 24) / 10 hundredths, so
-    // four steps take four times that within 10 ms. Levels from 18 on start with stones.
+    // A wait ends at the first clock reading past (StepDelay - 24) / 10 hundredths.
     const std::vector<std::pair<int, int>> levelDelayMs{
         {1, 4000}, {2, 3000}, {3, 2000}, {4, 1500}, {5, 1100}, {6, 800},  {7, 600},
         {8, 500},  {9, 400},  {10, 360}, {11, 320}, {12, 290}, {13, 260}, {14, 230},
@@ -123,9 +123,8 @@ TEST(FallPace, ABlockFallsARowPerStepOfItsLevel) {
 }
 
 TEST(Wait, AWaitEndsOnTimeOnInputOrOnAStopAndHoldsTheGameUpWhenItRanOver) {
-    // 4000 ms hold the game up from 3976 + 300 ms on, in rounded hundredths: 4274 ms read
-    // 427, below the limit of 427.6, and 4275 ms read 428. A stop, a clock set back or one
-    // put forward into the next hour end a wait at once with no hold-up.
+    // 4000 ms hold the game up from 3976 + 300 ms on: 4274 ms read 427 hundredths, below
+    // the limit of 427.6. A stop or a clock set back or into the next hour end it at once.
     const struct {
         int hour, minute, second;
         std::int64_t atMs;
@@ -153,33 +152,15 @@ TEST(Wait, AWaitEndsOnTimeOnInputOrOnAStopAndHoldsTheGameUpWhenItRanOver) {
     }
 }
 
-TEST(Requests, KeysAreReadLeftRightDropEscapeOtherAndAPendingOneEndsAPause) {
-    InputRequests input{.DropRequest = 1, .EscapeRequest = 1, .OtherKeyRequest = 1};
-    EXPECT_EQ(ReadInputKey(input), kKeyDrop);
-    input.MoveRightRequest = input.MoveLeftRequest = 1;
-    EXPECT_EQ(ReadInputKey(input), kKeyLeft);
-    input.EscapeRequest = 1;
-    EXPECT_EQ(ReadInputKey(input), kKeyEscape);
-    EXPECT_EQ(ReadInputKey(input), kKeyOther);
-
-    testing::SimHost host;
-    input.Paused = 1;
-    EXPECT_FALSE(InputPending(host, input));
-    EXPECT_EQ(input.Paused, 1);
-    input.OtherKeyRequest = 1;
-    EXPECT_TRUE(InputPending(host, input));
-    EXPECT_EQ((Ints{input.Paused, static_cast<int>(host.counters().pumps)}), (Ints{0, 2}));
-}
-
-// Level 17 of table 2 with the blocks 3, then 6 unless given, then 5: unsteered, the 3
+// Level 17 of table 2 with the blocks 3, 6 and 5 unless dealt otherwise: unsteered, the 3
 // lands at (5, 19) and the 6 makes a correct column on it. The game is stopped as the
 // fourth block comes in.
-std::unique_ptr<Game> Replay(const std::vector<KeyAt>& keys, int second = 6, std::uint8_t slow = 0,
-                             unsigned sleepOverrunMs = 0) {
+std::unique_ptr<Game> Replay(const std::vector<KeyAt>& keys, std::vector<int> deal = {3, 6, 5},
+                             std::uint8_t slow = 0, unsigned sleepOverrunMs = 0) {
     auto g = std::make_unique<Game>(17, 2);
     g->settings.SlowMachine = slow;
     g->host.SetSleepOverrunMs(sleepOverrunMs);
-    g->host.Deal({3, second, 5});
+    g->host.Deal(std::move(deal));
     g->Script(keys);
     g->QuitAtBlock(4);
     g->Play();
@@ -190,19 +171,28 @@ std::unique_ptr<Game> Replay(const std::vector<KeyAt>& keys, int second = 6, std
 TEST(FallLoop, KeysSteerTheBlockAtTheRightMoments) {
     const auto L = &Game::Left, R = &Game::Right, D = &Game::Down, O = &Game::Other;
     const auto P = &Game::Pause, E = &Game::Esc, Q = &Game::Quit, S = &Game::Stall;
-    // The outcome: the block's draws, how many at the last act, where it was drawn last.
+    // The block's draws, how many at the last act, where it was drawn last.
     const struct {
         int block;
         std::vector<KeyAt> keys;
         std::string outcome;
+        std::vector<int> deal = {3, 6, 5};
     } cases[] = {
-        // A pause costs a rise during the fall, in which the block rises with the field
-        // and is drawn in the same row again; at row 18 the cell below is taken, so the
-        // rise comes at the landing and lifts the block off its factor.
+        // A pause costs a rise during the fall, and the block is drawn in its row again;
+        // at row 18 the rise comes at the landing and lifts the block off its factor.
         {2, {{2, 2, P}, {2, 2, O, 0, 1000}}, "18/0 5,17; score 1, rises 1"},
         {2, {{2, 18, P}, {2, 18, O, 0, 1000}}, "18/0 5,18; score 0, rises 2"},
+        // A block held up on the lifted 6 is too far from the floor to pay, and is wrong; a
+        // bomb on it is followed by a rise for the 6, wrong where the bomb lay; a bomb held
+        // up on the 3 clears the 3 below it.
+        {3,
+         {{2, 18, P}, {2, 18, O, 0, 1000}, {3, 16, P}, {3, 16, O, 0, 1000}},
+         "16/0 5,16; score 0, rises 2"},
+        {3, {{2, 18, P}, {2, 18, O, 0, 1000}}, "16/0 5,16; score 0, rises 3", {3, 6, 999}},
+        {3, {{2, 18, P}, {2, 18, O, 0, 1000}}, "15/0 5,15; score 0, rises 3", {3, 999, 5}},
         // A sideways move needs an empty cell in the block's own row.
         {3, {{3, 1, R}, {3, 17, L}}, "19/2 5,17; score 1, rises 0"},
+        {3, {{3, 1, L}, {3, 17, R}}, "19/2 5,17; score 1, rises 0"},
         {3, {{3, 1, L}, {3, 18, R}}, "20/2 4,19; score 1, rises 0"},
         {3, {{3, 1, L}, {3, 2, L}, {3, 3, L}, {3, 4, L}, {3, 5, L}}, "23/2 1,19; score 1, rises 0"},
         {3, {{3, 1, R}, {3, 2, R}, {3, 3, R}, {3, 4, R}, {3, 5, R}}, "23/2 9,19; score 1, rises 0"},
@@ -213,8 +203,8 @@ TEST(FallLoop, KeysSteerTheBlockAtTheRightMoments) {
         {2, {{2, 14, D}}, "18/5 5,18; score 2, rises 0"},
         {2, {{2, 15, D}}, "18/4 5,18; score 1, rises 0"},
         // After a step's wait the loop asks for a move at its 2nd pump; at its 3rd it reads
-        // keys itself: a drop read there only lets the block fall on, Esc stops, and a key
-        // still pending as it steps down skips the wait, so a stall then costs nothing.
+        // keys itself: a drop only lets the block fall on, Esc stops, and a key pending as
+        // it steps down skips the wait, so a stall then costs nothing.
         {2, {{2, 2, D, 2}}, "18/16 5,18; score 2, rises 0"},
         {2, {{2, 2, D, 3}}, "18/1 5,18; score 1, rises 0"},
         {2, {{2, 2, E, 3}}, "stopped, 2/0 5,2; score 0, rises 0"},
@@ -223,7 +213,7 @@ TEST(FallLoop, KeysSteerTheBlockAtTheRightMoments) {
         {3, {{3, 2, L}, {3, 2, Q}}, "stopped, 3/2 4,2; score 1, rises 0"},
     };
     for (const auto& c : cases) {
-        const auto g = Replay(c.keys);
+        const auto g = Replay(c.keys, c.deal);
         const Calls steps = g->StepsOfBlock(c.block);
         std::ostringstream out;
         out << (g->host.ElapsedMs() == g->actedAt ? "stopped, " : "") << steps.size() << "/"
@@ -236,19 +226,13 @@ TEST(FallLoop, KeysSteerTheBlockAtTheRightMoments) {
 }
 
 TEST(FallLoop, EachLandingAnimationKeepsItsPace) {
-    // The 6 (correct), 7 (wrong) or 999 (bomb) is dropped onto the 3 at row 2; or the
-    // player pauses (held up) as it is dropped, or only pauses (a rise during the fall).
-    // The field's calls, in ms after the key; a slow machine keeps the bomb's sleeps and
-    // one of each other animation's.
+    // The 6 (correct), 7 (wrong) or 999 (bomb) is dropped onto the 3 at row 2, or held up
+    // and dropped, or held up during the fall: the field's calls in ms after the key. A
+    // slow machine keeps the bomb's sleeps and one of each other animation's.
     const auto D = &Game::Down, P = &Game::Pause, O = &Game::Other;
     const std::vector<KeyAt> drop{{2, 2, D}}, heldUp{{2, 2, P, 2}, {2, 2, O, 2}, {2, 2, D, 2}},
         paused{{2, 2, P}, {2, 2, O}};
-    const struct {
-        int number;
-        const std::vector<KeyAt>& keys;
-        std::uint8_t slow;
-        std::string timeline;
-    } cases[] = {
+    const std::tuple<int, const std::vector<KeyAt>&, std::uint8_t, std::string> cases[] = {
         {6, drop, 0, "DrawSolved@2 DrawSolved@2 EraseCell@5 DrawBlock@6"},
         {6, drop, 1, "DrawSolved@0 DrawSolved@0 DrawBlock@1"},
         {7, drop, 0, "EraseCell@2 RedrawField@10 DrawBlock@10"},
@@ -260,8 +244,8 @@ TEST(FallLoop, EachLandingAnimationKeepsItsPace) {
         {6, paused, 0, "EraseCell@2 RedrawField@10 EraseCell@10 DrawBlock@10"},
         {6, paused, 1, "RedrawField@1 EraseCell@1 DrawBlock@1"},
     };
-    for (const auto& c : cases) {
-        const auto g = Replay(c.keys, c.number, c.slow);
+    for (const auto& [number, keys, slow, expected] : cases) {
+        const auto g = Replay(keys, {3, number, 5}, slow);
         std::string timeline;
         for (const DrawCall& call : g->view.calls()) {
             const auto t = call.atMs - g->actedAt;
@@ -271,37 +255,29 @@ TEST(FallLoop, EachLandingAnimationKeepsItsPace) {
                 timeline += (timeline.empty() ? "" : " ") + call.op + "@" + std::to_string(t);
             }
         }
-        EXPECT_EQ(timeline, c.timeline)
-            << c.number << " slow " << +c.slow << " keys " << c.keys.size();
+        EXPECT_EQ(timeline, expected) << number << " slow " << +slow << " keys " << keys.size();
     }
-    // The correct column's animation holds the game up (a rise at the next block) when it
-    // took more than 0.80 s by the time of day, which may pass noon or midnight meanwhile:
-    // six 1 ms sleeps that each run 132 ms over take 0.798 s, 135 ms over 0.816 s.
+    // A correct column's animation over 0.80 s by the clock, across noon or midnight, holds
+    // the game up: six 1 ms sleeps 132 ms over each take 0.798 s, 135 ms over 0.816 s.
     const std::tuple<Game::Act, unsigned, int> slowMachines[] = {
         {&Game::NearNoon, 0, 0}, {&Game::NearMidnight, 132, 0}, {&Game::NearMidnight, 135, 1}};
     for (const auto& [clock, overrunMs, rises] : slowMachines) {
-        const auto g = Replay({{2, 2, clock}, {2, 2, D}}, 6, 0, overrunMs);
+        const auto g = Replay({{2, 2, clock}, {2, 2, D}}, {3, 6, 5}, 0, overrunMs);
         EXPECT_EQ((Ints{g->view.Count("DrawSolved"), g->view.Count("RedrawField")}),
                   (Ints{2, rises}));
     }
 }
 
 TEST(GameOver, AFullFieldEndsTheGameWithTheCurtainAndTheGameOverScreen) {
-    // Level 19 of table 2, nobody steering, every block a 7: each lands on the one before
-    // as a wrong block until the floor has pushed the first into row 1; the player pauses
-    // then. Normal: 3 blinks of 100 ms, 4 x (120 + 8), 300 + 8 + 420 + 8, 9 x (17 + 12),
-    // 300; slow: 3 x 100, 4 x (100 + 8), 180 + 8 + 300 + 8, 300. "Game Over" then blinks
-    // yellow and red, 400 ms each, until a 100 ms check finds a key or LeaveGameOver. The
-    // exit button (used to end the game before as well, which left its flags set), pressed
-    // at 850 ms, runs in the pump of the check at 900 ms, which asks for keys only; the
-    // check at 1000 ms sees its flag. A window left ends the sequence at the next check.
-    const struct {
-        std::uint8_t slow;
-        int deactivateAfterStep;
-        std::int64_t leaveAfterMs;
-        bool byExitButton;
-        std::string outcome;
-    } cases[] = {
+    // Level 19, every block a 7 on the one before, wrong, until the floor pushed the first
+    // into row 1; the player pauses then. Normal: 3 x 100 ms, 4 x (120 + 8), 300 + 8 + 420
+    // + 8, 9 x (17 + 12), 300; slow: 3 x 100, 4 x (100 + 8), 180 + 8 + 300 + 8, 300. "Game
+    // Over" blinks 400 ms a colour until a 100 ms check sees a key or LeaveGameOver; the
+    // exit button (which also ended the game before) at 850 ms runs in the 900 ms check's
+    // pump, which asks for keys only. A window left ends the sequence at the next check.
+    // Slow, the curtain step after which the window is left, ms after which the game-over
+    // screen is left, by the exit button.
+    const std::tuple<std::uint8_t, int, std::int64_t, bool, std::string> cases[] = {
         {0, -1, 250, false, "still 0-0-0-0, curtain 123456789 +2109 ms, blinks 1 +300 ms"},
         {1, -1, 250, false, "still 0-0-0-0, curtain 123456789 +1528 ms, blinks 1 +300 ms"},
         {0, -1, 850, true, "still 0-0-0-0, curtain 123456789 +2109 ms, blinks 101 +1000 ms"},
@@ -309,21 +285,21 @@ TEST(GameOver, AFullFieldEndsTheGameWithTheCurtainAndTheGameOverScreen) {
         {0, 3, 0, false, "still 0-0-0-0, curtain 123 +29 ms after CloseCurtain"},
         {0, 9, 0, false, "still 0-0-0-0, curtain 123456789 +29 ms after CloseCurtain"},
     };
-    for (const auto& c : cases) {
+    for (const auto& [slow, deactivateAfterStep, leaveAfterMs, byExitButton, outcome] : cases) {
         Game g(19, 2);
         g.host.Deal({7});
-        g.settings.SlowMachine = c.slow;
-        g.input.LeaveGameOver = g.input.StopGame = c.byExitButton;
+        g.settings.SlowMachine = slow;
+        g.input.LeaveGameOver = g.input.StopGame = byExitButton;
         g.view.onCall = [&g](const DrawCall& call) {
             call.op == "RedrawField" && g.view.Shown(5, 1).kind != kEmpty ? g.Pause() : void();
         };
-        g.host.EveryPump([&g, &c, left = false]() mutable {
+        g.host.EveryPump([&, left = false]() mutable {
             if (g.view.gameOverShown() && !std::exchange(left, true)) {
-                g.host.At(g.TimeOf("ShowGameOver") + c.leaveAfterMs,
-                          [&g, &c] { c.byExitButton ? g.Quit() : g.Other(); });
+                g.host.At(g.TimeOf("ShowGameOver") + leaveAfterMs,
+                          [&] { byExitButton ? g.Quit() : g.Other(); });
             }
             if (g.view.Count("MarkGameEnded") > 0 &&
-                g.view.Count("CloseCurtain") == c.deactivateAfterStep) {
+                g.view.Count("CloseCurtain") == deactivateAfterStep) {
                 Deactivate(g.input);
             }
         });
@@ -347,7 +323,7 @@ TEST(GameOver, AFullFieldEndsTheGameWithTheCurtainAndTheGameOverScreen) {
             out << " +" << g.host.ElapsedMs() - g.view.calls().back().atMs << " ms after "
                 << g.view.calls().back().op;
         }
-        EXPECT_EQ(out.str(), c.outcome);
+        EXPECT_EQ(out.str(), outcome);
         // A lost level is not passed, and the game leaves no pause behind.
         EXPECT_EQ((Ints{g.view.Count("RedrawField"), g.state.GameOver, g.state.StartLevel,
                         g.input.LeaveGameOver, g.input.Paused, g.input.HeldUp}),
@@ -355,10 +331,9 @@ TEST(GameOver, AFullFieldEndsTheGameWithTheCurtainAndTheGameOverScreen) {
     }
 }
 
-// A level of table 2 played by the scripted player with dealt blocks: nine pairs n, 2n,
-// one per column from the left, which make a band; then bombs, each raising the floor a
-// row; then six pairs more. So the level ends well within a minute with 17 - bombs empty
-// rows. The game stops as the next level begins.
+// A level of table 2 played by the scripted player: nine pairs n, 2n, which make a band;
+// bombs, each a floor rise; six pairs more. It ends within a minute with 17 - bombs empty
+// rows, and the game stops as the next level begins.
 std::unique_ptr<Game> PlayLevelOfPairs(int level, int bombs, const Settings& settings) {
     std::vector<int> deal;
     for (int pair = 0; pair < 15; ++pair) {
@@ -379,27 +354,20 @@ std::unique_ptr<Game> PlayLevelOfPairs(int level, int bombs, const Settings& set
 }
 
 TEST(LevelEnd, TheScoreCountsUpThroughBandEmptyRowsAndTierWithLabelsByScreen) {
-    // "Still 0"; the score counts up a point per empty row with a curtain bar each (20 ms
-    // each), 0.5 s, 19 curtain bars (40 ms each) and one beat more with the labels: at 1024
-    // x 768 full screen both always, elsewhere "next level" with more than 5 empty rows and
-    // the bonus with more than 3. The tier counts up with a wait of 22 ms after each point
-    // below 20, after every fourth point below 40, and of 3 ms after every fourth point
-    // from 40 on; the next level blinks 8 times (240 and 260 ms), the field is wiped from
-    // row 19 up (20 ms a row) and 0.5 s pass. A slow machine waits 1 ms for 20 or 40 and
-    // does not wait at the tier.
-    const struct {
-        int level;
-        Settings screen;
-        int bombs;
-        std::string outcome;
-    } cases[] = {
+    // A point and a curtain bar per empty row (20 ms), 0.5 s, 19 bars (40 ms) and a beat
+    // more with the labels: at 1024 x 768 full screen both, else "next level" with over 5
+    // empty rows and the bonus with over 3. The tier waits 22 ms after each point below 20,
+    // after every fourth below 40, 3 ms after every fourth from 40; 8 blinks (240 + 260
+    // ms), the wipe from row 19 up (20 ms a row), 0.5 s. A slow machine waits 1 ms for 20
+    // or 40, none at the tier.
+    const std::tuple<int, Settings, int, std::string> cases[] = {
         {12, Screen(1024, 768, 1), 14, "counts 15, tier 12; bars 22, next 19, bonus 20; 6484 ms"},
         {13, Screen(1024, 768, 2), 14, "counts 23, tier 20; bars 22, next 0, bonus 1; 6330 ms"},
         {15, Screen(640, 768, 1), 12, "counts 45, tier 40; bars 24, next 0, bonus 20; 6290 ms"},
         {16, Screen(800, 600, 1, 1), 11, "counts 56, tier 50; bars 25, next 19, bonus 20; 5044 ms"},
     };
-    for (const auto& c : cases) {
-        const auto g = PlayLevelOfPairs(c.level, c.bombs, c.screen);
+    for (const auto& [level, screen, bombs, outcome] : cases) {
+        const auto g = PlayLevelOfPairs(level, bombs, screen);
         const Calls& calls = g->view.calls();
         // The ninth pair's band shows its 8 points one at a time, 30 ms apart (3 ms slow).
         const auto band = std::adjacent_find(calls.begin(), calls.end(), [](auto& a, auto& b) {
@@ -408,12 +376,12 @@ TEST(LevelEnd, TheScoreCountsUpThroughBandEmptyRowsAndTierWithLabelsByScreen) {
         ASSERT_NE(band, calls.end());
         EXPECT_EQ((Ints{(band + 7)->args[0] - band->args[0],
                         static_cast<int>((band + 7)->atMs - band->atMs)}),
-                  (Ints{7, c.screen.SlowMachine ? 21 : 210}));
+                  (Ints{7, screen.SlowMachine ? 21 : 210}));
         const auto begin = std::find_if(band, calls.end(), [](auto& call) {
             return call.op == "ShowStill" && call.args[0] == 0;
         });
         ASSERT_NE(begin, calls.end());
-        // One point at a time, and the next level starts from there.
+        // A point at a time, and the next level starts from there.
         std::vector<std::int32_t> scores;
         for (auto call = begin; call != calls.end(); ++call) {
             if (call->op == "ShowScore") {
@@ -428,17 +396,16 @@ TEST(LevelEnd, TheScoreCountsUpThroughBandEmptyRowsAndTierWithLabelsByScreen) {
             << ", next " << g->view.Count("ShowNextLevel") << ", bonus "
             << g->view.Count("ShowBonus") << "; " << g->TimeOf("SetUpHeading") - begin->atMs
             << " ms";
-        EXPECT_EQ(out.str(), c.outcome);
+        EXPECT_EQ(out.str(), outcome);
         const auto blinks = g->view.CallsOf("BlinkNextLevel");
         EXPECT_EQ(blinks.size(), 16u);
-        EXPECT_EQ(blinks.back().args, (std::vector<std::int32_t>{c.level + 1, 0}));
+        EXPECT_EQ(blinks.back().args, (std::vector<std::int32_t>{level + 1, 0}));
         const auto wipes = g->view.CallsOf("WipeRow");
         EXPECT_EQ(
             (Ints{static_cast<int>(wipes.size()), wipes[0].args[0], g->view.Count("WipeField")}),
             (Ints{17, 19, 1}));
-        // The scripted player answers at the first pump, so back-to-back clock reads come
-        // only from the stamps around a wait it ends at once; a wait that spun would read
-        // thousands, and every other poll of a wait is followed by an idle wait.
+        // A wait idles between its polls: clock reads come back to back only around a wait
+        // that a key ends at once.
         const auto& counters = g->host.counters();
         EXPECT_LE(counters.mostReadsWithoutTime, 50);
         EXPECT_GE(counters.idleWaits * 100, counters.nowCalls * 90);
@@ -446,11 +413,10 @@ TEST(LevelEnd, TheScoreCountsUpThroughBandEmptyRowsAndTierWithLabelsByScreen) {
 }
 
 TEST(LevelEnd, ABandIsClearedBeforeTheFullFieldEndsTheGame) {
-    // Table 2 at level 1: eight pairs n, 2n in the columns but the middle one, a block on
-    // the pair in column 1, and the middle column's 15 under them. Then 15 bombs raise the
-    // floor, leaving the pairs in rows 3 and 4 and the block in row 2. The 30 is held up
-    // at row 2: the rise during its fall takes the block into row 1, and the 30 completes
-    // the band. Cleared first, the band takes the block down again, and the game goes on.
+    // Eight pairs n, 2n beside the middle column's 15, a block on the pair in column 1, and
+    // 15 bombs' rises leave the pairs in rows 3 and 4, the block in row 2. The 30 is held up
+    // at row 2, lifting the block into row 1, and completes the band. Cleared first, the
+    // band takes the block down again, and the game goes on.
     Game g(1, 2);
     std::vector<int> deal{1, 2, 3, 6, 4, 8, 5, 10, 7, 14, 9, 18, 11, 22, 13, 26, 17, 15};
     std::vector<int> aims{1, 1, 2, 2, 3, 3, 4, 4, 6, 6, 7, 7, 8, 8, 9, 9, 1, 5};

@@ -1,5 +1,7 @@
 #include "tests/support/auto_player.h"
 
+#include <utility>
+
 #include "game/rounding.h"
 
 namespace quorelin::testing {
@@ -20,7 +22,7 @@ int AutoPlayer::TargetColumn() const {
             ++top;
         }
         const bool numberOnTop = top <= 19 && IsNumberBlock(view_.Shown(col, top).kind);
-        if (numberOnTop && RoundHalfEven(view_.Shown(col, top).number * state_.TableNumber) ==
+        if (numberOnTop && RoundHalfEven(view_.Shown(col, top).value * state_.TableNumber) ==
                                falling.block.number) {
             return col;
         }
@@ -33,21 +35,12 @@ int AutoPlayer::TargetColumn() const {
     return best;
 }
 
-void AutoPlayer::Press(GameKey key, bool gameEnded) {
-    PressKey(input_, key, 1, gameEnded);
-    ++keysPressed_;
-}
-
 void AutoPlayer::OnPump() {
-    if (view_.gameOverShown() && !leftGameOver_) {
-        leftGameOver_ = true;
-        Press(GameKey::Other, true);
-        return;
+    if (view_.gameOverShown() && !std::exchange(leftGameOver_, true)) {
+        return Press(GameKey::Other, true);
     }
-    if (stopAtLevel_ > 0 && view_.shownLevel() >= stopAtLevel_ && !stopped_) {
-        stopped_ = true;
-        Press(GameKey::Escape);
-        return;
+    if (stopAtLevel_ > 0 && view_.shownLevel() >= stopAtLevel_ && !std::exchange(stopped_, true)) {
+        return Press(GameKey::Escape);
     }
     const auto& falling = view_.falling();
     const bool anyRequest = input_.MoveLeftRequest || input_.MoveRightRequest ||
@@ -58,17 +51,13 @@ void AutoPlayer::OnPump() {
         return;
     }
     const int target = TargetColumn();
-    if (target == 0) {
-        return;
-    }
     if (target == falling.col) {
         droppedBlock_ = view_.blocksEntered();
-        Press(GameKey::Down);
-        return;
+        return Press(GameKey::Down);
     }
     // One sideways key per row: a second one during the move's own wait is swallowed.
     const int neighbour = falling.col + (target < falling.col ? -1 : 1);
-    if ((sidewaysBlock_ == view_.blocksEntered() && sidewaysRow_ == falling.row) ||
+    if (target == 0 || (sidewaysBlock_ == view_.blocksEntered() && sidewaysRow_ == falling.row) ||
         view_.Shown(neighbour, falling.row).kind != kEmpty) {
         return;
     }

@@ -1,8 +1,7 @@
 #pragma once
-// A scripted player that plays well enough to finish levels: it looks at the screen at
-// every pump, steers each block onto the block it is the product of (else onto the
-// roomiest column with no number block on top) and drops it there. On the game-over
-// screen it presses a key. Used by the replay tests and the replay benchmark.
+// A scripted player that plays well enough to finish levels: at every pump it looks at the
+// screen, steers the block onto its factor (else onto the roomiest column with no number
+// block on top) and drops it there; on the game-over screen it presses a key.
 #include <vector>
 
 #include "game/play_input.h"
@@ -32,7 +31,10 @@ private:
     void OnPump();
     // The column the falling block should land in; 0: leave it alone.
     int TargetColumn() const;
-    void Press(GameKey key, bool gameEnded = false);
+    void Press(GameKey key, bool gameEnded = false) {
+        PressKey(input_, key, 1, gameEnded);
+        ++keysPressed_;
+    }
 
     SimHost& host_;
     RecordingView& view_;
@@ -40,11 +42,8 @@ private:
     const GameState& state_;
     std::vector<int> aims_;
     int stopAtLevel_ = 0;
-    int sidewaysRow_ = -1;
-    int sidewaysBlock_ = -1;
-    int droppedBlock_ = -1;
-    bool leftGameOver_ = false;
-    bool stopped_ = false;
+    int sidewaysRow_ = -1, sidewaysBlock_ = -1, droppedBlock_ = -1;
+    bool leftGameOver_ = false, stopped_ = false;
     int keysPressed_ = 0;
 };
 

@@ -2,6 +2,7 @@
 // A play view for tests: logs every drawing call with the virtual time it came at, and
 // keeps a model of what the field shows, so tests and scripted players can look at the
 // screen the way a player would.
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -21,13 +22,6 @@ struct DrawCall {
     std::int64_t atMs = 0;           // elapsed virtual time of the call
 };
 
-// What one field cell shows: kEmpty, a colour class with its number, kSolved, kStone or
-// kFloor.
-struct ShownCell {
-    std::int32_t kind = kEmpty;
-    std::int32_t number = 0;
-};
-
 class RecordingView : public PlayView {
 public:
     explicit RecordingView(const SimHost& host) : host_(host) {}
@@ -39,37 +33,33 @@ public:
 
     const std::vector<DrawCall>& calls() const { return calls_; }
     std::vector<DrawCall> CallsOf(std::string_view op) const;
-    // The calls of that operation since the last ClearLog, logged or not.
+    // The calls of that operation made so far, logged or not.
     int Count(const std::string& op) const { return counts_.contains(op) ? counts_.at(op) : 0; }
     // The last call of that operation, or nullptr.
     const DrawCall* Last(std::string_view op) const;
-    void ClearLog() {
-        calls_.clear();
-        counts_.clear();
-    }
+    void ClearLog() { calls_.clear(); }
 
-    const ShownCell& Shown(int col, int row) const { return screen_.at(Index(col, row)); }
+    // What a field cell shows: a number block's value and colour class, or a kind alone.
+    const Cell& Shown(int col, int row) const { return screen_.at(Index(col, row)); }
 
     // The falling block as the screen shows it: the block drawn after each preview,
     // followed through its erase-and-draw steps.
     struct FallingView {
         bool active = false;
         Block block;
-        int col = 0;
-        int row = 0;
+        int col = 0, row = 0;
     };
     const FallingView& falling() const { return falling_; }
     int blocksEntered() const { return blocksEntered_; }
     int shownLevel() const { return shownLevel_; }
-    int shownStill() const { return shownStill_; }
     bool gameOverShown() const { return Count("ShowGameOver") > 0; }
     int levelsCompleted() const { return Count("HideLevelEndMessages"); }
 
     void SetUpHeading(double table) override { Log("SetUpHeading", {static_cast<int>(table)}); }
     void DrawBlock(const Block& block, int col, int row) override;
     void EraseCell(int col, int row) override { Paint("EraseCell", col, row, {}); }
-    void DrawSolved(int col, int row) override { Paint("DrawSolved", col, row, {kSolved, 0}); }
-    void DrawStone(int col, int row) override { Paint("DrawStone", col, row, {kStone, 0}); }
+    void DrawSolved(int col, int row) override { Paint("DrawSolved", col, row, {0, kSolved}); }
+    void DrawStone(int col, int row) override { Paint("DrawStone", col, row, {0, kStone}); }
     void RedrawField(int raisedRows, const PlayField& field) override;
     void DrawPreview(const Block& next) override {
         falling_.active = false;
@@ -78,7 +68,7 @@ public:
     }
     void ShowLevel(int level) override { Log("ShowLevel", {shownLevel_ = level}); }
     void ShowScore(std::int32_t score) override { Log("ShowScore", {score}); }
-    void ShowStill(int columnsNeeded) override { Log("ShowStill", {shownStill_ = columnsNeeded}); }
+    void ShowStill(int columnsNeeded) override { Log("ShowStill", {columnsNeeded}); }
     void ShowBonus(std::int32_t timeTier) override { Log("ShowBonus", {timeTier}); }
     void ShowNextLevel(int nextLevel) override { Log("ShowNextLevel", {nextLevel}); }
     void BlinkNextLevel(int nextLevel, bool green) override {
@@ -86,9 +76,12 @@ public:
     }
     void HideLevelEndMessages() override { Log("HideLevelEndMessages", {}); }
     void DrawCurtainBar(int row) override { Log("DrawCurtainBar", {row}); }
-    void WipeRow(int row) override;
+    void WipeRow(int row) override {
+        std::fill_n(screen_.begin() + static_cast<std::ptrdiff_t>(Index(1, row)), 9, Cell{});
+        Log("WipeRow", {row});
+    }
     void WipeField() override {
-        screen_.fill(ShownCell{});
+        screen_.fill(Cell{});
         falling_.active = false;
         Log("WipeField", {});
     }
@@ -103,23 +96,23 @@ public:
 private:
     void Log(std::string_view op, std::vector<std::int32_t> args);
     // Logs a call that paints one cell; a solved block ends the fall on screen.
-    void Paint(std::string_view op, int col, int row, ShownCell shown) {
+    void Paint(std::string_view op, int col, int row, Cell shown) {
         screen_.at(Index(col, row)) = shown;
         falling_.active = falling_.active && shown.kind != kSolved;
         Log(op, {col, row});
     }
-    static std::size_t Index(int col, int row);
+    static std::size_t Index(int col, int row) {
+        return static_cast<std::size_t>((row - 1) * 9 + col - 1);
+    }
 
     const SimHost& host_;
     bool logging_ = true;
     std::vector<DrawCall> calls_;
     std::map<std::string, int, std::less<>> counts_;
-    std::array<ShownCell, 9 * 19> screen_{};
+    std::array<Cell, 9 * 19> screen_{};
     FallingView falling_;
     bool entryPending_ = false;
-    int blocksEntered_ = 0;
-    int shownLevel_ = 0;
-    int shownStill_ = -1;
+    int blocksEntered_ = 0, shownLevel_ = 0;
 };
 
 }  // namespace quorelin::testing

@@ -49,11 +49,10 @@ int SimHost::RandomInt(int lo, int hi) {
     }
     // Rejection sampling keeps the draw uniform and the same on every library.
     const auto span = static_cast<std::uint32_t>(hi - lo) + 1;
-    const auto limit = static_cast<std::uint32_t>(std::mt19937::max() - std::mt19937::max() % span);
-    auto draw = static_cast<std::uint32_t>(random_());
-    while (draw >= limit) {
+    std::uint32_t draw = 0;
+    do {
         draw = static_cast<std::uint32_t>(random_());
-    }
+    } while (draw >= std::mt19937::max() - std::mt19937::max() % span);
     return lo + static_cast<int>(draw % span);
 }
 

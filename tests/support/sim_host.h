@@ -16,8 +16,7 @@ class SimHost : public GameHost {
 public:
     explicit SimHost(std::uint32_t seed = 1) : seed_(seed), random_(seed) {}
 
-    // Throws std::runtime_error when the clock is read many times while no virtual time
-    // passes: a busy wait that never idles.
+    // Throws std::runtime_error on a busy wait: many reads while no virtual time passes.
     TimeOfDay Now() override;
     void SleepMs(unsigned ms) override {
         ++counters_.sleeps;
@@ -29,10 +28,7 @@ public:
         Advance(1);
     }
     int RandomInt(int lo, int hi) override;
-    void SeedFromClock() override {
-        ++counters_.seeds;
-        random_.seed(seed_ ^ static_cast<std::uint32_t>(clock_));
-    }
+    void SeedFromClock() override { random_.seed(seed_ ^ static_cast<std::uint32_t>(clock_)); }
 
     // Sets the time of day; the elapsed virtual time is not touched.
     void SetClock(int hour, int minute, int second, int millisecond = 0) {
@@ -45,9 +41,8 @@ public:
     // Past this much virtual time (0: no limit) the game is ended by std::runtime_error.
     void SetTimeLimitMs(std::int64_t ms) { limit_ = ms; }
 
-    // Runs the action at the first pump at or after that elapsed virtual time, the way a
-    // window handler runs when messages are let through; actions due together run in the
-    // order they were scheduled.
+    // Runs the action at the first pump at or after that elapsed virtual time, as a window
+    // handler runs when messages are let through; in order when due together.
     void At(std::int64_t elapsedMs, std::function<void()> action) {
         script_.emplace(elapsedMs, std::move(action));
     }
@@ -57,26 +52,18 @@ public:
     // Runs the hook at every pump after the due actions; hooks run in the order added.
     void EveryPump(std::function<void()> hook) { everyPump_.push_back(std::move(hook)); }
 
-    // Deals the blocks: from now on every choice between a product and a plain number
-    // falls on a plain number (while fewer than eight number blocks lie on the field), and
-    // the plain numbers are these in turn, whatever the range; the last one repeats. The
-    // game draws again when a new number equals the falling one, so a deal never holds
-    // the same number twice in a row.
+    // Deals the blocks: plain numbers only (while fewer than eight number blocks lie on the
+    // field), these in turn, the last one repeating. The game draws again when a number
+    // equals the falling one, so a deal never holds the same number twice in a row.
     void Deal(std::vector<int> numbers) {
         dealt_ = std::move(numbers);
         nextDealt_ = 0;
     }
 
     struct Counters {
-        std::int64_t nowCalls = 0;
-        std::int64_t sleeps = 0;
-        std::int64_t pumps = 0;
-        std::int64_t idleWaits = 0;
-        std::int64_t seeds = 0;
-        std::int64_t pumpsInARow = 0;  // pumps since the last sleep or idle wait
-        // The most clock reads in a row with no virtual time passing between them: a
-        // loop that idles between its polls keeps this small.
-        std::int64_t mostReadsWithoutTime = 0;
+        std::int64_t nowCalls = 0, sleeps = 0, pumps = 0, idleWaits = 0;
+        std::int64_t pumpsInARow = 0;           // pumps since the last sleep or idle wait
+        std::int64_t mostReadsWithoutTime = 0;  // clock reads in a row with no time passing
     };
     const Counters& counters() const { return counters_; }
 
@@ -86,8 +73,7 @@ private:
     std::int64_t elapsed_ = 0;
     std::int64_t clock_ = 0;  // ms since midnight
     unsigned sleepOverrun_ = 0;
-    std::int64_t limit_ = 0;
-    std::int64_t readsWithoutTime_ = 0;
+    std::int64_t limit_ = 0, readsWithoutTime_ = 0;
     std::uint32_t seed_;
     std::mt19937 random_;
     std::vector<int> dealt_;
