@@ -59,8 +59,7 @@ struct Game {
     void NearMidnight() { host.SetClock(23, 59, 59, 997); }
     void NearNoon() { host.SetClock(11, 59, 59, 997); }
 
-    // Once the n-th block of the game is shown falling at a row, an act is done: at that
-    // pump, or at the one with this many pumps since the game last waited, or later.
+    // An act once block n falls at a row: then, at the pump-th pump without a wait, or later.
     using Act = void (Game::*)();
     struct KeyAt {
         int block, row;
@@ -134,10 +133,8 @@ TEST(FallPace, ABlockFallsARowPerStepOfItsLevel) {
 }
 
 TEST(Wait, AWaitEndsOnTimeOnInputOrOnAStopAndHoldsTheGameUpWhenItRanOver) {
-    // 4000 ms hold the game up from 3976 + 300 ms on: 4274 ms read 427 hundredths, below
-    // the limit of 427.6. A stop or a clock set back or into the next hour end it at once.
-    // The clock; when the machine is busy (the window dragged) how long, and what is done
-    // then; the wait, when it ends and whether it held the game up.
+    // The clock; when the machine is busy (a window dragged), how long, and what is done;
+    // the wait, its end, whether it held the game up: 4274 ms read 427, under 397.6 + 30.
     const std::tuple<int, int, int, std::int64_t, unsigned, Game::Act, int, int, int> cases[] = {
         {10, 30, 0, 3900, 373, nullptr, 4000, 4274, 0},
         {10, 30, 0, 3900, 374, nullptr, 4000, 4275, 1},
@@ -186,13 +183,11 @@ TEST(FallLoop, KeysSteerTheBlockAtTheRightMoments) {
         std::string outcome;
         std::vector<int> deal = {3, 6, 5};
     } cases[] = {
-        // A pause costs a rise during the fall, and the block is drawn in its row again;
-        // at row 18 the rise comes at the landing and lifts the block off its factor.
+        // A pause costs a rise during the fall, or at row 18 one that lifts it off the 3.
         {2, {{2, 2, P}, {2, 2, O, 0, 1000}}, "18/0 5,17; score 1, rises 1"},
         {2, {{2, 18, P}, {2, 18, O, 0, 1000}}, "18/0 5,18; score 0, rises 2"},
-        // A block held up on the lifted 6 is too far from the floor to pay, and is wrong; a
-        // bomb on it is followed by a rise for the 6, wrong where the bomb lay; a bomb held
-        // up on the 3 clears the 3 below it.
+        // Held up on the lifted 6, a block is too far from the floor to pay; a bomb on it is
+        // followed by a rise for the 6, wrong there; a held-up bomb on the 3 clears the 3.
         {3,
          {{2, 18, P}, {2, 18, O, 0, 1000}, {3, 16, P}, {3, 16, O, 0, 1000}},
          "16/0 5,16; score 0, rises 2"},
@@ -208,9 +203,8 @@ TEST(FallLoop, KeysSteerTheBlockAtTheRightMoments) {
         // A quick drop of more than three rows earns a point more.
         {2, {{2, 14, D}}, "18/5 5,18; score 2, rises 0"},
         {2, {{2, 15, D}}, "18/4 5,18; score 1, rises 0"},
-        // After a step's wait the loop asks for a move at its 2nd pump; at its 3rd it reads
-        // keys itself: a drop only lets the block fall on, Esc stops, and a key pending as
-        // it steps down skips the wait, so a stall then costs nothing.
+        // At its 2nd pump after a wait the loop asks for a move; at its 3rd it reads keys: a
+        // drop falls on, Esc stops, and a key pending at the step skips the wait and a stall.
         {2, {{2, 2, D, 2}}, "18/16 5,18; score 2, rises 0"},
         {2, {{2, 2, D, 3}}, "18/1 5,18; score 1, rises 0"},
         {2, {{2, 2, E, 3}}, "stopped, 2/0 5,2; score 0, rises 0"},
@@ -232,9 +226,8 @@ TEST(FallLoop, KeysSteerTheBlockAtTheRightMoments) {
 }
 
 TEST(FallLoop, EachLandingAnimationKeepsItsPace) {
-    // The 6 (correct), 7 (wrong) or 999 (bomb) is dropped onto the 3 at row 2, or held up
-    // and dropped, or held up during the fall: the field's calls in ms after the key. A
-    // slow machine keeps the bomb's sleeps and one of each other animation's.
+    // The 6, 7 or 999 dropped onto the 3, held up and dropped, or held up falling: the
+    // field's calls after the key. A slow machine keeps only the bomb's and one sleep.
     const auto D = &Game::Down, P = &Game::Pause, O = &Game::Other;
     const std::vector<KeyAt> drop{{2, 2, D}}, heldUp{{2, 2, P, 2}, {2, 2, O, 2}, {2, 2, D, 2}},
         paused{{2, 2, P}, {2, 2, O}};
@@ -275,56 +268,49 @@ TEST(FallLoop, EachLandingAnimationKeepsItsPace) {
 }
 
 TEST(GameOver, AFullFieldEndsTheGameWithTheCurtainAndTheGameOverScreen) {
-    // Level 19, every block a 7 on the one before, wrong, until the floor pushed the first
-    // into row 1; the player pauses then. Normal: 3 x 100 ms, 4 x (120 + 8), 300 + 8 + 420
-    // + 8, 9 x (17 + 12), 300; slow: 3 x 100, 4 x (100 + 8), 180 + 8 + 300 + 8, 300. "Game
-    // Over" blinks 400 ms a colour until a 100 ms check sees a key or LeaveGameOver; the
-    // exit button (which also ended the game before) at 850 ms runs in the 900 ms check's
-    // pump, which asks for keys only. A window left ends the sequence at the next check.
-    // Slow, the curtain step after which the window is left, ms after which the game-over
-    // screen is left, by the exit button.
+    // Level 19, every block a 7 on the one before, until the floor pushes the first into row
+    // 1 and the player pauses. 3 x 100 ms, 4 x (120 + 8), 300 + 8 + 420 + 8, 9 x (17 + 12),
+    // 300 (slow: 100, 180, 300, no curtain sleeps); "Game Over" blinks until a 100 ms check
+    // sees a key, or LeaveGameOver of the exit button (which ended the game before, too).
+    // Slow; left the window after a curtain step; left the screen after ms, by the button.
     const std::tuple<std::uint8_t, int, std::int64_t, bool, std::string> cases[] = {
-        {0, -1, 250, false, "still 0-0-0-0, curtain 123456789 +2109 ms, blinks 1 +300 ms"},
-        {1, -1, 250, false, "still 0-0-0-0, curtain 123456789 +1528 ms, blinks 1 +300 ms"},
-        {0, -1, 850, true, "still 0-0-0-0, curtain 123456789 +2109 ms, blinks 101 +1000 ms"},
+        {0, -1, 250, false, "still 0-10-10-10, curtain 123456789 +2109 ms, blinks 1 +300 ms"},
+        {1, -1, 250, false, "still 0-10-10-10, curtain 123456789 +1528 ms, blinks 1 +300 ms"},
+        {0, -1, 850, true, "still 0-10-10-10, curtain 123456789 +2109 ms, blinks 101 +1000 ms"},
         {0, 0, 0, false, "still , curtain  +0 ms after MarkGameEnded"},
-        {0, 3, 0, false, "still 0-0-0-0, curtain 123 +29 ms after CloseCurtain"},
-        {0, 9, 0, false, "still 0-0-0-0, curtain 123456789 +29 ms after CloseCurtain"},
+        {0, 3, 0, false, "still 0-10-10-10, curtain 123 +29 ms after CloseCurtain"},
+        {0, 9, 0, false, "still 0-10-10-10, curtain 123456789 +29 ms after CloseCurtain"},
     };
     for (const auto& [slow, deactivateAfterStep, leaveAfterMs, byExitButton, outcome] : cases) {
         Game g(19, 2);
         g.host.Deal({7});
         g.settings.SlowMachine = slow;
         g.input.LeaveGameOver = g.input.StopGame = byExitButton;
-        g.view.onCall = [&g](const DrawCall& call) {
-            call.op == "RedrawField" && g.view.Shown(5, 1).kind != kEmpty ? g.Pause() : void();
-        };
-        g.host.EveryPump([&, left = false]() mutable {
-            if (g.view.gameOverShown() && !std::exchange(left, true)) {
-                g.host.At(g.TimeOf("ShowGameOver") + leaveAfterMs,
-                          [&] { byExitButton ? g.Quit() : g.Other(); });
-            }
-            if (g.view.Count("MarkGameEnded") > 0 &&
-                g.view.Count("CloseCurtain") == deactivateAfterStep) {
+        g.view.onCall = [&](const DrawCall& call) {
+            if (call.op == "RedrawField" && g.view.Shown(5, 1).kind != kEmpty) {
+                g.Pause();
+            } else if (call.op == "ShowGameOver") {
+                g.host.After(leaveAfterMs, [&] { byExitButton ? g.Quit() : g.Other(); });
+            } else if (call.op == (deactivateAfterStep != 0 ? "CloseCurtain" : "MarkGameEnded") &&
+                       (call.args.empty() || call.args[0] == deactivateAfterStep)) {
                 Deactivate(g.input);
             }
-        });
+        };
         g.Play();
-        std::ostringstream out;
-        out << "still ";
-        for (const DrawCall& call : g.view.CallsOf("ShowStill")) {
-            out << (call.atMs < g.TimeOf("MarkGameEnded") ? "" : call.args[0] == 0 ? "0" : "-");
-        }
-        out << ", curtain ";
-        for (const DrawCall& step : g.view.CallsOf("CloseCurtain")) {
-            out << step.args[0];
-        }
-        if (g.view.gameOverShown()) {
-            out << " +" << g.TimeOf("ShowGameOver") - g.TimeOf("MarkGameEnded") << " ms, blinks ";
-            for (const DrawCall& blink : g.view.CallsOf("BlinkGameOver")) {
-                out << blink.args[0];
+        // The first numbers of an operation's calls since the game ended, run together.
+        const auto values = [&g](const char* op) {
+            std::string all;
+            for (const DrawCall& call : g.view.CallsOf(op)) {
+                all += call.atMs < g.TimeOf("MarkGameEnded") ? "" : std::to_string(call.args[0]);
             }
-            out << " +" << g.host.ElapsedMs() - g.TimeOf("ShowGameOver") << " ms";
+            return all;
+        };
+        std::ostringstream out;
+        out << "still " << values("ShowStill") << ", curtain " << values("CloseCurtain");
+        if (g.view.gameOverShown()) {
+            out << " +" << g.TimeOf("ShowGameOver") - g.TimeOf("MarkGameEnded") << " ms, blinks "
+                << values("BlinkGameOver") << " +" << g.host.ElapsedMs() - g.TimeOf("ShowGameOver")
+                << " ms";
         } else {
             out << " +" << g.host.ElapsedMs() - g.view.calls().back().atMs << " ms after "
                 << g.view.calls().back().op;
@@ -337,9 +323,8 @@ TEST(GameOver, AFullFieldEndsTheGameWithTheCurtainAndTheGameOverScreen) {
     }
 }
 
-// A level of table 2 played by the scripted player: nine pairs n, 2n, which make a band;
-// bombs, each a floor rise; six pairs more. It ends within a minute with 17 - bombs empty
-// rows, and the game stops as the next level begins.
+// A level of table 2 played well: nine pairs n, 2n (a band), bombs (floor rises), six pairs;
+// it ends within a minute with 17 - bombs empty rows. The game stops at the next level.
 std::unique_ptr<Game> PlayLevelOfPairs(int level, int bombs, const Settings& settings) {
     std::vector<int> deal;
     for (int pair = 0; pair < 15; ++pair) {
@@ -360,12 +345,10 @@ std::unique_ptr<Game> PlayLevelOfPairs(int level, int bombs, const Settings& set
 }
 
 TEST(LevelEnd, TheScoreCountsUpThroughBandEmptyRowsAndTierWithLabelsByScreen) {
-    // A point and a curtain bar per empty row (20 ms), 0.5 s, 19 bars (40 ms) and a beat
-    // more with the labels: at 1024 x 768 full screen both, else "next level" with over 5
-    // empty rows and the bonus with over 3. The tier waits 22 ms after each point below 20,
-    // after every fourth below 40, 3 ms after every fourth from 40; 8 blinks (240 + 260
-    // ms), the wipe from row 19 up (20 ms a row), 0.5 s. A slow machine waits 1 ms for 20
-    // or 40, none at the tier.
+    // A point and a bar per empty row (20 ms), 0.5 s, 19 bars (40 ms) + 1 with the labels (at
+    // 1024 x 768 full screen both, else "next" with over 5 empty rows, the bonus over 3); the
+    // tier 22 ms a point below 20, every fourth below 40, 3 ms every fourth from 40; 8 blinks
+    // of 500 ms; the wipe, 20 ms a row; 0.5 s. Slow: 1 ms for 20 or 40, none at the tier.
     const std::tuple<int, Settings, int, std::string> cases[] = {
         {12, Screen(1024, 768, 1), 14, "counts 15, tier 12; bars 22, next 19, bonus 20; 6484 ms"},
         {13, Screen(1024, 768, 2), 14, "counts 23, tier 20; bars 22, next 0, bonus 1; 6330 ms"},
@@ -413,10 +396,9 @@ TEST(LevelEnd, TheScoreCountsUpThroughBandEmptyRowsAndTierWithLabelsByScreen) {
 }
 
 TEST(LevelEnd, ABandIsClearedBeforeTheFullFieldEndsTheGame) {
-    // Eight pairs n, 2n beside the middle column's 15, a block on the pair in column 1, and
-    // 15 bombs' rises leave the pairs in rows 3 and 4, the block in row 2. The 30 is held up
-    // at row 2, lifting the block into row 1, and completes the band. Cleared first, the
-    // band takes the block down again, and the game goes on.
+    // Pairs n, 2n beside the middle column's 15, a block on column 1's pair; 15 bombs lift
+    // them to rows 3, 4 and 2. The 30, held up at row 2, lifts the block into row 1 and then
+    // completes the band, which, cleared first, takes the block down: the game goes on.
     Game g(1, 2);
     g.host.Deal({1,   2,    3,   6,    4,   8,    5,   10,   7,   14,   9,   18,
                  11,  22,   13,  26,   17,  15,   999, 1000, 999, 1000, 999, 1000,

@@ -49,9 +49,7 @@ struct Events : NullRuleEvents {
 using Numbers = std::vector<std::int32_t>;
 using Relief = std::array<std::int32_t, 5>;
 
-Cell Num(std::int32_t n) {
-    return Cell{n, ColourClass(n)};
-}
+const auto Num = [](std::int32_t n) { return Cell{n, ColourClass(n)}; };
 const Cell kSolvedCell{1, kSolved};
 
 // The rules of a table-3 game on a freshly reset field.
@@ -272,35 +270,27 @@ TEST_F(RulesTest, AFinishedLevelEarnsEmptyRowsPlusTierAndSlowLevelsWithdrawTheRe
     EXPECT_EQ(rules.game.StoneRelief, Relief{});
 }
 
-// The flags as letters: L R D E the moves and Escape, O any other key, H paused, U held
-// up, S stopped, G the game-over screen left, W deactivated.
-std::string Flags(const InputRequests& in) {
-    const int flags[] = {in.MoveLeftRequest, in.MoveRightRequest, in.DropRequest, in.EscapeRequest,
-                         in.OtherKeyRequest, in.Paused,           in.HeldUp,      in.StopGame,
-                         in.LeaveGameOver,   in.WindowDeactivated};
-    std::string letters;
-    for (std::size_t i = 0; i < std::size(flags); ++i) {
-        letters += flags[i] == 1 ? std::string(1, "LRDEOHUSGW"[i]) : "";
-    }
-    return letters;
-}
-
 // The flags a key press sets on a paused game in English, Spanish, Dutch, Frisian and
-// German, and what it leaves to the window: "+pause", "+panel", or "+other" (the running
-// caption); one effect when all five are the same.
+// German, as letters (L R D E the moves and Escape, O any other key, H paused, U held up, S
+// stopped, G the game-over screen left), and what it leaves to the window: "+pause",
+// "+panel", or "+other" (the running caption); one effect when all five are the same.
 std::string Effects(GameKey key, bool gameEnded = false) {
     std::string effects[5];
     for (int language = 1; language <= 5; ++language) {
-        InputRequests input{.Paused = 1};
-        const auto role = static_cast<std::size_t>(PressKey(input, key, language, gameEnded));
-        effects[language - 1] =
-            Flags(input) + std::array{"", "+other", "+pause", "+panel", "+other+panel"}[role];
+        InputRequests in{.Paused = 1};
+        const auto role = static_cast<std::size_t>(PressKey(in, key, language, gameEnded));
+        const int flags[] = {in.MoveLeftRequest, in.MoveRightRequest, in.DropRequest,
+                             in.EscapeRequest,   in.OtherKeyRequest,  in.Paused,
+                             in.HeldUp,          in.StopGame,         in.LeaveGameOver};
+        for (std::size_t i = 0; i < std::size(flags); ++i) {
+            effects[language - 1] += flags[i] == 1 ? std::string(1, "LRDEOHUSG"[i]) : "";
+        }
+        effects[language - 1] += std::array{"", "+other", "+pause", "+panel", "+other+panel"}[role];
     }
-    std::string all = effects[0];
-    for (int language = 2; language <= 5; ++language) {
-        all += " " + effects[language - 1];
-    }
-    return std::count(std::begin(effects), std::end(effects), effects[0]) == 5 ? effects[0] : all;
+    const bool same = std::count(std::begin(effects), std::end(effects), effects[0]) == 5;
+    return same ? effects[0]
+                : effects[0] + " " + effects[1] + " " + effects[2] + " " + effects[3] + " " +
+                      effects[4];
 }
 
 TEST(KeyRule, EachKeyHasItsEffectInEachLanguage) {
