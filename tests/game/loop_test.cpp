@@ -227,7 +227,7 @@ TEST(FallLoop, KeysSteerTheBlockAtTheRightMoments) {
 
 TEST(FallLoop, EachLandingAnimationKeepsItsPace) {
     // The 6, 7 or 999 dropped onto the 3, held up and dropped, or held up falling: the
-    // field's calls after the key. A slow machine keeps only the bomb's and one sleep.
+    // field's calls after the key. A slow machine keeps the bomb's sleeps, of others one.
     const auto D = &Game::Down, P = &Game::Pause, O = &Game::Other;
     const std::vector<KeyAt> drop{{2, 2, D}}, heldUp{{2, 2, P, 2}, {2, 2, O, 2}, {2, 2, D, 2}},
         paused{{2, 2, P}, {2, 2, O}};
