@@ -1,10 +1,10 @@
 #pragma once
-// A scripted player that plays well enough to finish levels: it looks at the screen at
-// every pump, steers each block onto the block it is the product of (else onto a column
-// with no number block on top) and drops it there. On the game-over screen it presses a
-// key. Used by the long replay tests and the replay benchmark.
-#include <cstdint>
+// A scripted player that plays well enough to finish levels: at every pump it looks at the
+// screen, steers the block onto its factor (else onto the roomiest column with no number
+// block on top) and drops it there; on the game-over screen it presses a key.
+#include <vector>
 
+#include "game/play_input.h"
 #include "game/state.h"
 #include "tests/support/recording_view.h"
 #include "tests/support/sim_host.h"
@@ -13,41 +13,37 @@ namespace quorelin::testing {
 
 class AutoPlayer {
 public:
-    AutoPlayer(SimHost& host, RecordingView& view, InputRequests& input, const GameState& state);
+    AutoPlayer(SimHost& host, RecordingView& view, InputRequests& input, const GameState& state)
+        : host_(host), view_(view), input_(input), state_(state) {}
 
     // Installs the player as the host's every-pump hook.
-    void Attach();
+    void Attach() {
+        host_.EveryPump([this] { OnPump(); });
+    }
     // Presses Esc once the screen shows this level (0: never).
     void StopAtLevel(int level) { stopAtLevel_ = level; }
-    // Stops steering (and lets blocks fall where they fall) once the screen shows this
-    // level with at most stillNeeded columns to go.
-    void GiveUpAt(int level, int stillNeeded) {
-        giveUpLevel_ = level;
-        giveUpStill_ = stillNeeded;
-    }
+    // Steers the n-th block of the game into columns[n - 1] instead; 0 leaves it alone.
+    void Aim(std::vector<int> columns) { aims_ = std::move(columns); }
 
     int keysPressed() const { return keysPressed_; }
 
 private:
     void OnPump();
-    // The column the falling block should land in.
+    // The column the falling block should land in; 0: leave it alone.
     int TargetColumn() const;
-    // The number block on top of a column (the falling block not counted), or null.
-    const ShownCell* TopOf(int col, int* topRow) const;
+    void Press(GameKey key, bool gameEnded = false) {
+        PressKey(input_, key, 1, gameEnded);
+        ++keysPressed_;
+    }
 
     SimHost& host_;
     RecordingView& view_;
     InputRequests& input_;
     const GameState& state_;
-    ScriptedWindow window_;
+    std::vector<int> aims_;
     int stopAtLevel_ = 0;
-    int giveUpLevel_ = 0;
-    int giveUpStill_ = 0;
-    int sidewaysRow_ = -1;
-    int sidewaysBlock_ = -1;
-    int droppedBlock_ = -1;
-    bool leftGameOver_ = false;
-    bool stopped_ = false;
+    int sidewaysRow_ = -1, sidewaysBlock_ = -1, droppedBlock_ = -1;
+    bool leftGameOver_ = false, stopped_ = false;
     int keysPressed_ = 0;
 };
 

@@ -10,8 +10,7 @@
 namespace quorelin::testing {
 
 inline const char* LanguageName(int language) {
-    constexpr std::array<const char*, 5> kNames{"English", "Spanish", "Dutch", "Frisian",
-                                                "German"};
+    constexpr std::array<const char*, 5> kNames{"English", "Spanish", "Dutch", "Frisian", "German"};
     return language >= 1 && language <= 5 ? kNames[static_cast<std::size_t>(language - 1)]
                                           : "NoLanguage";
 }
