@@ -216,6 +216,10 @@ int DataFile::CreateTemporary(const std::filesystem::path& temp) {
     return ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
 }
 
+int DataFile::SyncToDisk(int fd) {
+    return ::fsync(fd);
+}
+
 DataFileResult DataFile::SaveThroughTemporary(const DataRecord& record,
                                               const std::filesystem::path& target,
                                               bool& tryInPlace) {
@@ -255,7 +259,7 @@ DataFileResult DataFile::SaveThroughTemporary(const DataRecord& record,
     if (::fchmod(fd.get(), exists ? (old.st_mode & 07777) : 0644) != 0) {
         return fail("Cannot write the data file", false);
     }
-    if (::fsync(fd.get()) != 0) {
+    if (SyncToDisk(fd.get()) != 0) {
         return fail("Cannot write the data file", noRoom());
     }
     if (fd.Close() != 0) {

@@ -111,6 +111,9 @@ protected:
     // errno set. Tests replace it to make this step fail as a full disk or a read-only
     // folder would, whatever rights the test runs with.
     virtual int CreateTemporary(const std::filesystem::path& temp);
+    // Flushes the written temporary file to the disk (fsync); 0, or -1 with errno set.
+    // Tests replace it to see that the flush comes before the rename and to make it fail.
+    virtual int SyncToDisk(int fd);
 
 private:
     DataFileResult SaveThroughTemporary(const DataRecord& record,

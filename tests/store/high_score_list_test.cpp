@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -14,21 +15,17 @@ namespace {
 using testing::MakeList;
 
 // The ranks of `after` by what stands there: "E3" for the whole old entry of rank 3,
-// "new" for a new entry with `score` and `level`, "?" for anything else.
-std::string Ranks(const HighScoreList& before, const HighScoreList& after, int score, int level) {
+// "new" for a new entry with `score`, level 21 and 18 blanks as its name, "?" otherwise.
+std::string Ranks(const HighScoreList& before, const HighScoreList& after, int score) {
     std::string ranks;
     for (const HighScoreEntry& entry : after) {
-        std::string what = "?";
-        for (std::size_t old = 0; old < before.size(); ++old) {
-            if (entry == before[old]) {
-                what = "E" + std::to_string(old + 1);
-            }
-        }
-        if (entry.score() == score && entry.level() == level &&
-            entry.nameBytes() == std::string(18, ' ')) {
-            what = "new";
-        }
-        ranks += (ranks.empty() ? "" : " ") + what;
+        const auto old = std::find(before.begin(), before.end(), entry);
+        ranks += ranks.empty() ? "" : " ";
+        ranks += entry.score() == score && entry.level() == 21 &&
+                         entry.nameBytes() == std::string(18, ' ')
+                     ? "new"
+                 : old == before.end() ? "?"
+                                       : "E" + std::to_string(old - before.begin() + 1);
     }
     return ranks;
 }
@@ -42,7 +39,6 @@ TEST(InsertResult, AResultEntersAboveTheFirstStrictlyLowerScoreAndRankTwelveDrop
         int stored;  // the new entry's score
         const char* ranks;
     } const cases[] = {
-        {{}, 0, 0, 0, "E1 E2 E3 E4 E5 E6 E7 E8 E9 E10 E11 E12"},
         {{}, -5, 0, 0, "E1 E2 E3 E4 E5 E6 E7 E8 E9 E10 E11 E12"},
         {std::vector<int>(12, 500), 500, 0, 0, "E1 E2 E3 E4 E5 E6 E7 E8 E9 E10 E11 E12"},
         {std::vector<int>(12, 500), 501, 1, 501, "new E1 E2 E3 E4 E5 E6 E7 E8 E9 E10 E11"},
@@ -58,72 +54,48 @@ TEST(InsertResult, AResultEntersAboveTheFirstStrictlyLowerScoreAndRankTwelveDrop
         const HighScoreList before = MakeList(c.scores);
         HighScoreList list = before;
         EXPECT_EQ(InsertResult(list, c.result, 21), c.rank);
-        EXPECT_EQ(Ranks(before, list, c.stored, 21), c.ranks);
+        EXPECT_EQ(Ranks(before, list, c.stored), c.ranks);
     }
 }
 
-// A store whose list of table 4 holds 900, 800, 700 over nine zeros.
-class WorkingListTest : public ::testing::Test {
-protected:
-    void SetUp() override { store.ReplaceList(4, MakeList({900, 800, 700})); }
-    HighScoreStore store;
-    WorkingList working;
-};
-
-TEST_F(WorkingListTest, AResultThatFindsARankWaitsAsPendingAndTheStoreIsUntouched) {
+// A result offered to a table whose list holds 900, 800, 700 over nine zeros, and a name
+// typed for it: the store takes the list only when an entry is pending and is stored.
+TEST(WorkingList, APendingEntryReachesTheStoreOnlyWhenStoredAndWithItsName) {
     struct Case {
         int table, score;
-        int listIndex;
-        bool pending;
-        int rank;
-    } const cases[] = {{4, 750, 4, true, 3},
-                       {4, 0, 4, false, 0},
-                       {5, 1, 5, true, 1},
-                       {0, 1, 1, true, 1},
-                       {25, 0, 20, false, 0}};
+        std::u32string typed;
+        int listIndex, rank;  // rank 0: nothing pending
+        std::string stored;
+    } const cases[] = {{4, 750, U"Pietje", 4, 3, "Pietje"},
+                       {4, 750, U"", 4, 3, "Jan Klaasen"},
+                       {4, 750, U"Abcdefghijklmnopqrstuvw", 4, 3, "Abcdefghijklmnopqrst"},
+                       {4, 750, U"Zoë", 4, 3, "Zo\xEB"},
+                       {4, 0, U"Pietje", 4, 0, ""},
+                       {0, 1, U"Pietje", 1, 1, "Pietje"},  // tables are held to 1..20
+                       {25, 0, U"Pietje", 20, 0, ""}};
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << "table " << c.table << " score " << c.score);
+        HighScoreStore store;
+        store.ReplaceList(4, MakeList({900, 800, 700}));
+        const HighScoreList before = store.GetList(c.listIndex);
+        WorkingList working;
         working.FillAndInsert(store, c.table, c.score, 6);
         EXPECT_EQ(working.ListIndex(), c.listIndex);
-        EXPECT_EQ(working.EntryPending(), c.pending);
-        if (c.pending) {
+        EXPECT_EQ(working.EntryPending(), c.rank != 0);
+        EXPECT_EQ(store.GetList(c.listIndex), before) << "untouched until stored";
+        HighScoreList expected = before;
+        if (c.rank != 0) {
             EXPECT_EQ(working.NewEntryRank(), c.rank);
-            EXPECT_EQ(working.List()[static_cast<std::size_t>(c.rank - 1)].score(), c.score);
+            InsertResult(expected, c.score, 6);
+            expected[static_cast<std::size_t>(c.rank - 1)].setNameBytes(c.stored);
         }
-    }
-    EXPECT_EQ(store.GetList(4), MakeList({900, 800, 700}));
-    EXPECT_EQ(store.GetList(1), HighScoreList{});
-}
-
-TEST_F(WorkingListTest, StoringWritesTheNameAtThePendingRankAndReplacesTheStoresList) {
-    struct Case {
-        std::u32string typed;
-        std::string stored;
-    } const cases[] = {{U"Pietje", "Pietje"},
-                       {U"", "Jan Klaasen"},
-                       {U"Abcdefghijklmnopqrstuvw", "Abcdefghijklmnopqrst"},
-                       {U"Zoë", "Zo\xEB"}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.stored);
-        store.ReplaceList(4, MakeList({900, 800, 700}));
-        working.FillAndInsert(store, 4, 750, 6);
-        ASSERT_TRUE(working.StoreEntry(c.typed, store));
-        EXPECT_TRUE(working.EntryPending()) << "storing leaves the entry pending";
-        HighScoreList expected = MakeList({900, 800, 700});
-        InsertResult(expected, 750, 6);
-        expected[2].setNameBytes(c.stored);
-        EXPECT_EQ(store.GetList(4), expected);
+        EXPECT_EQ(working.StoreEntry(c.typed, store), c.rank != 0);
+        EXPECT_EQ(working.EntryPending(), c.rank != 0) << "storing leaves the entry pending";
+        EXPECT_EQ(store.GetList(c.listIndex), expected);
         EXPECT_EQ(working.List(), expected);
+        working.EndEntry();  // given up: nothing more is stored
+        EXPECT_FALSE(working.StoreEntry(U"Piet", store));
     }
-}
-
-TEST_F(WorkingListTest, WithoutAPendingEntryStoringChangesNothing) {
-    working.FillAndInsert(store, 4, 0, 6);  // nothing lower than 0
-    EXPECT_FALSE(working.StoreEntry(U"Pietje", store));
-    working.FillAndInsert(store, 4, 750, 6);
-    working.EndEntry();  // given up
-    EXPECT_FALSE(working.StoreEntry(U"Pietje", store));
-    EXPECT_EQ(store.GetList(4), MakeList({900, 800, 700}));
 }
 
 }  // namespace

@@ -1,0 +1,56 @@
+#pragma once
+// Runs a piece of a test as another account, in a child process, so that the test sees
+// what a player who does not own the files sees. Tests often run as root, which may open
+// any file for writing and write into any folder, so a rule about rights would pass there
+// even when it is broken.
+#include <grp.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <functional>
+
+namespace quorelin::testing {
+
+// The account a test switches to: nobody, which owns no file a test makes.
+inline constexpr uid_t kOtherUid = 65534;
+inline constexpr gid_t kOtherGid = 65534;
+// The exit status of a child that could not become the other account.
+inline constexpr int kCannotSwitch = 125;
+
+// Only root can become another account.
+inline bool CanSwitchAccount() {
+    return ::geteuid() == 0;
+}
+
+// Runs `body` in a forked child that first drops every group and becomes `uid`:`gid`,
+// and returns the child's exit status: what `body` returned (0..124), kCannotSwitch, or
+// 128 + the signal that ended it. Returns -1 when no child could be started. `body`
+// reports by its result: assertions made in the child are lost with it.
+inline int RunAsAccount(const std::function<int()>& body, uid_t uid = kOtherUid,
+                        gid_t gid = kOtherGid) {
+    const pid_t child = ::fork();
+    if (child < 0) {
+        return -1;
+    }
+    if (child == 0) {
+        // The group first: once the user changed, it may not change groups any more.
+        if (::setgroups(0, nullptr) != 0 || ::setgid(gid) != 0 || ::setuid(uid) != 0 ||
+            ::geteuid() != uid) {
+            ::_exit(kCannotSwitch);
+        }
+        // _exit: the child must not run the test program's exit handlers.
+        ::_exit(body());
+    }
+    int status = 0;
+    pid_t waited = 0;
+    do {
+        waited = ::waitpid(child, &status, 0);
+    } while (waited < 0 && errno == EINTR);
+    if (waited != child) {
+        return -1;
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+}  // namespace quorelin::testing
