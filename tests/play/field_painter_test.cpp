@@ -60,7 +60,6 @@ TEST_F(Painting, EveryCellKindShowsItsLightFaceAndDarkToneInBothSchemes) {
                                : painter.DrawBlock(Block{8, t.kind}, 4, 7);
             const auto [light, face, dark] = scheme == 1 ? t.simple : t.sophisticated;
             SCOPED_TRACE(::testing::Message() << "scheme " << scheme << " kind " << t.kind);
-            // Light 2 pixels left and top, dark 2 pixels right and bottom.
             EXPECT_EQ(Field(123 + 1, 174 + 14), light);
             EXPECT_EQ(Field(123 + 3, 174 + 3), face);
             EXPECT_EQ(Field(123 + 37, 174 + 14), face);
@@ -79,15 +78,18 @@ TEST_F(Painting, BlocksStayAPixelApartAndFloorBarsFillTheBottomOfEveryFieldSize)
     painter.EraseCell(3, 5);
     EXPECT_EQ(Field(82 + 3, 116 + 3), 0x000000u);
     EXPECT_EQ(Field(82 + 41, 116 + 10), 0xC1F8BFu);  // the neighbour keeps its edge
-    // A floor bar spans the field; in row 19 it reaches the lower edge, a pixel lower
-    // than the row pitch gives.
+    // In row 19 a block and a floor bar reach the lower edge, a pixel lower than the row
+    // pitch gives; a floor bar spans the field.
     const struct {
         int screenHeight, mode, width, height;
     } sizes[] = {{480, 2, 269, 399}, {600, 2, 341, 513}, {600, 1, 368, 551}, {768, 1, 368, 551}};
     for (const auto& s : sizes) {
         SCOPED_TRACE(::testing::Message() << s.screenHeight << " mode " << s.mode);
         const bool simple = s.screenHeight != 768;
-        Make(1, simple ? 1 : 2, s.screenHeight, s.mode).DrawFloorBar(19);
+        FieldPainter& sized = Make(1, simple ? 1 : 2, s.screenHeight, s.mode);
+        sized.DrawStone(1, 19);
+        EXPECT_EQ(Field(3, s.height - 1), simple ? 0x400040u : 0x313745u);
+        sized.DrawFloorBar(19);
         EXPECT_EQ(Field(1, s.height - 10), simple ? 0xC0C0C0u : 0xEFC3BEu);
         EXPECT_EQ(Field(100, s.height - 3), simple ? 0xFF0000u : 0xFE1B01u);
         EXPECT_EQ(Field(s.width - 1, s.height - 1), simple ? 0x800000u : 0x811101u);

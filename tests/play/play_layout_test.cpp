@@ -56,6 +56,7 @@ TEST_P(PlayLayout, TheWindowTheExitButtonAndTheFieldFrameStandForTheClassAndMode
     s.ScreenWidth = c.width != 0 ? c.width : s.ScreenWidth;
     PlayWindow& w = fixture.play();
     LayOutPlayWindow(w, s);
+    EXPECT_EQ(w.findChild<QWidget*>(c.spot)->geometry(), c.spotRect);
     w.FormShow();
     EXPECT_EQ(w.windowFlags().testFlag(Qt::FramelessWindowHint), full);
     EXPECT_EQ(w.isMaximized(), full);
@@ -67,7 +68,6 @@ TEST_P(PlayLayout, TheWindowTheExitButtonAndTheFieldFrameStandForTheClassAndMode
     } else {
         EXPECT_EQ(QRect(w.pos(), OuterSizeOf(w)), c.outer);
     }
-    EXPECT_EQ(w.findChild<QWidget*>(c.spot)->geometry(), c.spotRect);
 
     // The painter's canvas is the field image's size, and the frame's light inner edge
     // runs right below and right beside the field.
