@@ -1,188 +1,179 @@
-// The info window's behaviour: opening from the main window, pages by click and by focus,
-// the language at each opening, leaving, and pages rebuilt completely.
+// The info window: what its pages must say, opening from the main window, pages by click
+// and by focus, leaving, and what the geometry sweep cannot see of its layout.
 #include <gtest/gtest.h>
 
-#include <QApplication>
+#include <QFontMetrics>
 #include <QTest>
+#include <string>
 
+#include "info/info_texts.h"
 #include "kit/widget_style.h"
-#include "tests/info/info_fixture.h"
+#include "kit/window_frame.h"
+#include "tests/support/window_fixture.h"
 
 namespace quorelin {
 namespace {
 
+using namespace info_texts;
 using Page = InfoWindow::Page;
-using testing::InfoFixture;
-using testing::kPages;
+using testing::ShellFixture;
 
-// Every line and the footer hold the page's text for the fixture's language.
-void ExpectPageShown(const InfoFixture& f, Page page) {
-    const info_texts::PageLines& expected = f.Expected(page);
-    for (std::size_t n = 0; n < expected.size(); ++n) {
-        EXPECT_EQ(f.info->Lines[n]->text(), Text(expected[n])) << "line " << n + 1;
-    }
-    const std::size_t i = static_cast<std::size_t>(f.settings.Language - 1);
-    EXPECT_EQ(f.info->Label32->text(), Text(info_texts::kFooter[i]));
-    EXPECT_EQ(f.info->CurrentPage(), page);
+constexpr Page kPages[] = {Page::About, Page::GameInstructions, Page::Disclaimer};
+
+const PageLines& LinesOf(Page page, int language) {
+    const std::array<const std::array<PageLines, 5>*, 3> pages{&kAboutPage, &kGameInstructionsPage,
+                                                               &kDisclaimerPage};
+    return (*pages[static_cast<std::size_t>(page)])[static_cast<std::size_t>(language - 1)];
 }
 
-// Every opening starts on About: the window is always left on another page first.
-TEST(InfoOpening, EachMenuItemOpensItsPageAndTheInfoButtonOpensAbout) {
-    InfoFixture f;
-    for (const Page page : kPages) {
-        // Left on another page before, so the opening itself must choose.
-        f.Open(page == Page::Disclaimer ? Page::About : Page::Disclaimer);
-        f.info->hide();
-        f.Open(page);
-        EXPECT_TRUE(f.info->isVisible());
-        ExpectPageShown(f, page);
-        f.info->hide();
-    }
-    f.Open(Page::Disclaimer);
-    f.info->hide();
-    f.main->BitBtn5->click();
-    EXPECT_TRUE(f.info->isVisible());
-    ExpectPageShown(f, Page::About);
+// Opens the window on a page through the main window's Info menu, as the player does.
+InfoWindow& Open(ShellFixture& f, Page page) {
+    f.main->InfoItemClick(static_cast<InfoPage>(static_cast<int>(page)));
+    return f.info();
 }
 
-TEST(InfoOpening, TheGameInstructionsItemShowsTheKeysPanelAfterShowingSelectedAbout) {
-    InfoFixture f;
-    std::vector<Page> shown;
-    QObject::connect(f.info->BitBtn1, &QPushButton::clicked, [&] { shown.push_back(Page::About); });
-    f.main->GameInstructions1->trigger();
-    EXPECT_EQ(shown, std::vector<Page>{Page::About});  // the showing pressed About first
-    ExpectPageShown(f, Page::GameInstructions);
-    EXPECT_TRUE(f.info->Panel3->isVisible());
-    EXPECT_TRUE(f.info->Image3->isVisible());
-    EXPECT_EQ(f.info->Label33->text(), "to the left");
-    EXPECT_EQ(f.info->Label35->text(), "drop quickly");
-}
-
-TEST(InfoPages, TabOntoTheDisclaimerButtonShowsItWithoutAClick) {
-    InfoFixture f;
-    f.Open(Page::GameInstructions);
-    f.info->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(f.info));
-    ASSERT_TRUE(f.info->BitBtn2->hasFocus());
-    QTest::keyClick(f.info->BitBtn2, Qt::Key_Tab);
-    EXPECT_TRUE(f.info->BitBtn3->hasFocus());
-    ExpectPageShown(f, Page::Disclaimer);
-    // And back with Shift+Tab, again without a click.
-    QTest::keyClick(f.info->BitBtn3, Qt::Key_Backtab, Qt::ShiftModifier);
-    ExpectPageShown(f, Page::GameInstructions);
-}
-
-TEST(InfoPages, EachPageRebuildsEveryLineSoNothingOfThePageBeforeRemains) {
-    for (const int language : {1, 2, 3, 4, 5}) {
-        InfoFixture f(600, 2, language);
-        for (const Page from : kPages) {
-            for (const Page to : kPages) {
-                f.Open(from);
-                f.info->PageButton(to)->click();
-                ExpectPageShown(f, to);
-                f.info->hide();
-            }
-        }
-    }
-}
-
-TEST(InfoPages, OnlyThePagesOwnPictureAndButtonColourAndFocus) {
-    InfoFixture f;
-    f.Open(Page::About);
-    f.info->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(f.info));
-    for (const Page page : kPages) {
-        f.info->PageButton(page)->click();
-        EXPECT_EQ(f.info->Image1->isVisible(), page == Page::About);
-        EXPECT_EQ(f.info->Image2->isVisible(), page == Page::Disclaimer);
-        EXPECT_EQ(f.info->Panel3->isVisible(), page == Page::GameInstructions);
-        EXPECT_TRUE(f.info->PageButton(page)->hasFocus());
-        for (const Page other : kPages) {
-            const QPushButton* button = f.info->PageButton(other);
-            EXPECT_EQ(button->palette().color(QPalette::ButtonText),
-                      other == page ? QColor(0, 0, 0) : QColor(0, 0, 128));
-            EXPECT_EQ(button->font().pointSize(), 7);
-            EXPECT_EQ(button->font().family(), "MS Serif");
-        }
-    }
-}
-
-TEST(InfoLanguage, ALanguageChangedWhileHiddenShowsEveryTextInTheNewLanguageAtTheNextOpening) {
-    InfoFixture f;
-    f.Open(Page::GameInstructions);
-    f.info->hide();
-    f.main->ChooseLanguage(4);
-    f.Open(Page::GameInstructions);
-    ExpectPageShown(f, Page::GameInstructions);
-    EXPECT_EQ(f.info->BitBtn1->text(), "&Oangeande");
-    EXPECT_EQ(f.info->BitBtn2->text(), "Spul&regels");
-    EXPECT_EQ(f.info->BitBtn3->text(), "D&isclaimer");
-    EXPECT_EQ(f.info->BitBtn4->text(), "&Werom");
-    EXPECT_EQ(f.info->Label33->text(), "nei lofts");
-    EXPECT_EQ(f.info->Label34->text(), "nei rjochts");
-    EXPECT_EQ(f.info->Label35->text(), Text("hurd nei ûnderen"));
-    EXPECT_EQ(f.info->windowTitle(), Text(info_texts::kWindowTitle[3]));
-}
-
-// Only on 480 lines, and only in Spanish, does the long caption give way, and only while
-// its own page is shown.
-TEST(InfoLanguage, SpanishGameInstructionsCaptionIsShortOn480LinesWhileItsPageIsShown) {
-    struct Case {
-        int height, language;
-        Page page;
-        const char* caption;
-    };
-    const Case cases[] = {
-        {480, 2, Page::About, "&Instrucciones del juego"},
-        {480, 2, Page::GameInstructions, "&Instrucciones"},
-        {480, 2, Page::Disclaimer, "&Instrucciones del juego"},
-        {600, 2, Page::GameInstructions, "&Instrucciones del juego"},
-        {768, 2, Page::GameInstructions, "&Instrucciones del juego"},
-        {480, 1, Page::GameInstructions, "&Game Instructions"},
-    };
-    for (const Case& c : cases) {
-        InfoFixture f(c.height, 2, c.language);
-        f.Open(Page::GameInstructions);
-        f.info->PageButton(c.page)->click();
-        EXPECT_EQ(f.info->BitBtn2->text(), c.caption) << c.height << " " << c.language;
-    }
-}
-
-// Back, "X" and Escape from every page hide the window and leave the rest as it was.
-TEST(InfoLeaving, BackXAndEscapeHideTheWindowFromEveryPageAndChangeNothingElse) {
-    enum class Way { Back, Close, EscapeOnButton, EscapeOnWindow };
-    for (const Way way : {Way::Back, Way::Close, Way::EscapeOnButton, Way::EscapeOnWindow}) {
+TEST(InfoTexts, EveryPageNamesTheGameAndEveryAboutPageTheTwoListFiles) {
+    const char* kGame[] = {"Mirandol Tables", "Mirandol Tablas", "Mirandol Tafels",
+                           "Mirandol Tafels", "Mirandol Einmaleins"};
+    for (int language = 1; language <= 5; ++language) {
+        const std::string game = kGame[language - 1];
+        EXPECT_EQ(kFooter[language - 1],
+                  std::string(77, ' ') + "------   " + game + " Info  ------");
         for (const Page page : kPages) {
-            InfoFixture f(600, 1);
-            f.main->show();
-            f.Open(page);
-            f.main->Panel1->show();  // the language panel must stay as it is
-            const QRect mainPlace = f.main->geometry();
-            const std::string before = f.main->windowTitle().toStdString();
-            switch (way) {
-                case Way::Back:
-                    f.info->BitBtn4->click();
-                    break;
-                case Way::Close:
-                    ASSERT_TRUE(f.info->BitBtn5->isVisible());
-                    f.info->BitBtn5->click();
-                    break;
-                case Way::EscapeOnButton:
-                    QTest::keyClick(f.info->PageButton(page), Qt::Key_Escape);
-                    break;
-                case Way::EscapeOnWindow:
-                    QTest::keyClick(f.info, Qt::Key_Escape);
-                    break;
+            std::string all, first;
+            for (const std::string line : LinesOf(page, language)) {
+                EXPECT_TRUE(line.empty() || line.rfind("    ", 0) == 0) << line;
+                first +=
+                    first.empty() && line.find_first_not_of(' ') != std::string::npos ? line : "";
+                all += line;
             }
-            EXPECT_FALSE(f.info->isVisible()) << static_cast<int>(way);
-            EXPECT_TRUE(f.main->isVisible());
-            EXPECT_TRUE(f.main->Panel1->isVisible());
-            EXPECT_EQ(f.main->geometry(), mainPlace);
-            EXPECT_EQ(f.main->windowTitle().toStdString(), before);
-            EXPECT_EQ(f.settings.Language, 1);
-            EXPECT_EQ(f.settings.WindowMode, 1);
+            // The English rules begin with the rule itself; the other pages with the game.
+            if (page == Page::About || (page == Page::GameInstructions && language > 1)) {
+                EXPECT_NE(first.find(game), std::string::npos) << first;
+            }
+            if (page == Page::About) {
+                EXPECT_NE(all.find("Quorelin.dat"), std::string::npos) << language;
+                EXPECT_NE(all.find("Quorelincopy.dat"), std::string::npos) << language;
+            }
         }
     }
+}
+
+// In every screen case: the frame (back after full screen), spot places, and the footer
+// just where the page holds it. Each opening presses About, then the item's page; the page
+// shown is whole, in the language chosen while hidden, and every line and caption fits.
+TEST(InfoPages, EveryPageIsShownWholeAndFitsInEveryScreenCaseAndLanguage) {
+    const ByCase<QPoint> kPageAt{{{57, 10}, {22, 10}, {138, 48}, {88, 22}, {230, 100}, {121, 47}}};
+    for (const ScreenCase screen : kScreenCases) {
+        SCOPED_TRACE(ScreenCaseName(screen));
+        const bool full = WindowModeOf(screen) == 1, low = ScreenHeightOf(screen) == 480;
+        ShellFixture f(ScreenHeightOf(screen), WindowModeOf(screen));
+        f.settings.WindowMode = 1;
+        InfoWindow& w = Open(f, Page::About);
+        w.hide();
+        f.settings.WindowMode = static_cast<std::uint8_t>(WindowModeOf(screen));
+        f.main->show();
+        Open(f, Page::GameInstructions);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+        EXPECT_EQ(w.windowFlags().testFlag(Qt::FramelessWindowHint), full);
+        const QRect main(f.main->pos(), OuterSizeOf(*f.main));
+        const ByCase<QRect> outer{
+            {{}, {25, 2, 595, 450}, {}, {40, 1, 720, 570}, {}, main.adjusted(0, 0, -3, -3)}};
+        EXPECT_EQ(full ? QRect() : QRect(w.pos(), OuterSizeOf(w)), At(outer, screen));
+        EXPECT_EQ(w.Panel2->pos(), At(kPageAt, screen));
+        EXPECT_EQ(w.Label32->isVisibleTo(&w),
+                  w.Panel2->contentsRect().contains(w.Label32->geometry()));
+        // "X" at the top right of a full-screen window, where the page leaves room.
+        EXPECT_EQ(w.BitBtn5->isVisibleTo(&w) ? w.BitBtn5->geometry().right() + 1 : 0,
+                  full && !low ? ScreenWidthOf(screen) : 0);
+        if (low) {  // the buttons packed from the left
+            EXPECT_EQ(w.BitBtn1->x(), full ? 55 : 20);
+            EXPECT_EQ(w.BitBtn4->x(), w.BitBtn3->geometry().right() + 1);
+        }
+        EXPECT_EQ(w.Panel1->x() + w.BitBtn4->geometry().right() == w.Panel2->geometry().right(),
+                  !low);
+        EXPECT_EQ(w.Lines[30]->pos(), QPoint(12, low ? 459 : 496));
+        EXPECT_EQ(w.Image6->pos(), low ? QPoint(52, 180) : QPoint(6, 188));
+        // The low partial window scrolls up and down, never sideways.
+        EXPECT_EQ(w.ScrollBox()->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOff,
+                  low && !full);
+
+        int aboutPresses = 0;
+        QObject::connect(w.BitBtn1, &QPushButton::clicked, [&] { ++aboutPresses; });
+        for (int language = 1; language <= 5; ++language) {
+            f.main->ChooseLanguage(language);
+            for (const Page from : kPages) {
+                for (const Page to : kPages) {
+                    w.hide();
+                    const int presses = aboutPresses;
+                    EXPECT_EQ(Open(f, from).CurrentPage(), from);
+                    EXPECT_GT(aboutPresses, presses);
+                    w.PageButton(to)->click();
+                    SCOPED_TRACE(::testing::Message() << language << ": " << int(to));
+                    EXPECT_EQ(w.Label32->text(), Text(kFooter[language - 1]));
+                    EXPECT_EQ(w.Image1->isVisibleTo(&w), to == Page::About);
+                    EXPECT_EQ(w.Image2->isVisibleTo(&w), to == Page::Disclaimer);
+                    EXPECT_EQ(w.Panel3->isVisibleTo(&w), to == Page::GameInstructions);
+                    for (const Page other : kPages) {
+                        EXPECT_EQ(w.PageButton(other)->palette().color(QPalette::ButtonText),
+                                  other == to ? kBlack : kNavy);
+                    }
+                    // On 480 lines in Spanish the caption is short while its own page shows.
+                    EXPECT_EQ(w.BitBtn2->text(),
+                              Text(low && language == 2 && to == Page::GameInstructions
+                                       ? "&Instrucciones"
+                                       : kGameInstructionsCaption[language - 1]));
+                    EXPECT_GE(w.LineStretch(), 80);
+                    for (std::size_t n = 0; n < w.Lines.size(); ++n) {
+                        const QLabel* line = w.Lines[n];
+                        EXPECT_EQ(line->text(), Text(LinesOf(to, language)[n])) << n + 1;
+                        if (line->text().trimmed().isEmpty()) {
+                            continue;
+                        }
+                        EXPECT_TRUE(w.Panel2->contentsRect().contains(line->geometry())) << n + 1;
+                        for (const QWidget* p :
+                             std::initializer_list<QWidget*>{w.Image1, w.Image2, w.Panel3}) {
+                            EXPECT_FALSE(p->isVisibleTo(w.Panel2) &&
+                                         line->geometry().intersects(p->geometry()))
+                                << n + 1;
+                        }
+                    }
+                }
+            }
+            EXPECT_EQ(w.Label35->text(), Text(kDownKey[language - 1]));
+            for (const QLabel* key : {w.Label33, w.Label34, w.Label35}) {
+                const QRect needed = QFontMetrics(key->font())
+                                         .boundingRect(QRect(0, 0, key->width(), 1000),
+                                                       Qt::TextWordWrap, key->text());
+                EXPECT_TRUE(QRect({}, key->size()).contains(needed)) << key->text().toStdString();
+            }
+        }
+        w.hide();
+        f.main->BitBtn5->click();  // the Info button opens About
+        EXPECT_EQ(w.CurrentPage(), Page::About);
+    }
+}
+
+// Tab onto a page button shows its page without a click; Back, "X" and Escape from any
+// page only hide the window, leaving the main window as it was.
+TEST(InfoPages, TabShowsAPageAndBackXAndEscapeOnlyHideTheWindow) {
+    ShellFixture f(600, 1);
+    f.main->show();
+    InfoWindow& w = Open(f, Page::GameInstructions);
+    f.main->Panel1->show();  // the language panel stays as it is
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    QTest::keyClick(w.BitBtn2, Qt::Key_Tab);
+    EXPECT_TRUE(w.BitBtn3->hasFocus());
+    EXPECT_EQ(w.CurrentPage(), Page::Disclaimer);
+    QTest::keyClick(w.BitBtn3, Qt::Key_Escape);
+    EXPECT_FALSE(w.isVisible());
+    for (QWidget* back : std::initializer_list<QWidget*>{w.BitBtn4, w.BitBtn5, &w}) {
+        w.show();
+        back == &w ? QTest::keyClick(&w, Qt::Key_Escape) : static_cast<QPushButton*>(back)->click();
+        EXPECT_FALSE(w.isVisible()) << back->objectName().toStdString();
+    }
+    EXPECT_TRUE(f.main->Panel1->isVisible());
 }
 
 }  // namespace
