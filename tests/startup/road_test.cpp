@@ -61,7 +61,7 @@ TEST_F(Road, TableLevelGameNameAndExitLeaveTheResultInTheSavedFile) {
         HighScoreList list;
         for (std::size_t rank = 0; rank < kEntriesPerList; ++rank) {
             list[rank].setScore(static_cast<std::uint16_t>((2000 >> rank) + table));
-            list[rank].setNameBytes("Player " + std::to_string(table) + "-" + std::to_string(rank));
+            list[rank].setNameBytes("Player " + std::to_string(table * 100 + rank));
             list[rank].setLevel(static_cast<std::int32_t>(12 - rank));
         }
         lists.ReplaceList(table, list);
@@ -91,7 +91,6 @@ TEST_F(Road, TableLevelGameNameAndExitLeaveTheResultInTheSavedFile) {
     const int rank = InsertResult(expected, total, game.StartLevel);
     ASSERT_GE(rank, 1);
     ASSERT_TRUE(scores().EntryPending());
-    EXPECT_EQ(scores().NewEntryRank(), rank);
     QTest::keyClicks(scores().NameBox, "Anne");
     QTest::keyClick(scores().NameBox, Qt::Key_Return);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !scores().isVisible(); }));
@@ -100,19 +99,17 @@ TEST_F(Road, TableLevelGameNameAndExitLeaveTheResultInTheSavedFile) {
     lists.ReplaceList(kTable, expected);
     DataRecord after = original;
     EncodeRecord(Settings{.Language = 3, .WindowMode = 2, .ColorScheme = 2}, lists, after);
-    const auto firstDifference = [&after](const std::vector<std::uint8_t>& saved) {
-        return saved.size() != after.size()
-                   ? -1
-                   : static_cast<int>(
-                         std::mismatch(saved.begin(), saved.end(), after.begin()).first -
-                         saved.begin());
+    // The file and the record agree up to their first difference, or to their end.
+    const auto agreeing = [this, &after] {
+        const std::vector<std::uint8_t> saved = folder.Read(kDataFileName);
+        return static_cast<std::size_t>(
+            std::mismatch(saved.begin(), saved.end(), after.begin(), after.end()).first -
+            saved.begin());
     };
-    // In the file at once, before any Exit: a crash from here on keeps it.
-    EXPECT_EQ(firstDifference(folder.Read(kDataFileName)), static_cast<int>(kRecordSize));
-
+    EXPECT_EQ(agreeing(), kRecordSize) << "in the file at once: a crash from here on keeps it";
     main->BitBtn8->click();  // Exit
     EXPECT_FALSE(main->isVisible());
-    EXPECT_EQ(firstDifference(folder.Read(kDataFileName)), static_cast<int>(kRecordSize));
+    EXPECT_EQ(agreeing(), kRecordSize);
     EXPECT_TRUE(warnings.empty()) << warnings.front().toStdString();
 }
 
