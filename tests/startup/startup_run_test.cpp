@@ -104,23 +104,35 @@ protected:
 };
 
 // A data file that is missing, too short or in use by another running copy ends the
-// start-up before any window, with a reason and the file as it was.
+// start-up before any window, with a reason and the file as it was. Where no lock file
+// can be made, the data file itself carries the lock; the lock goes with the copy.
 TEST_F(Run, ADataFileMissingShortOrInUseEndsBeforeAnyWindowWithAReason) {
-    for (const auto& [bytes, reason] : {std::pair{0u, "Quorelin.dat"},
-                                        {kRecordSize - 1, "Quorelin.dat"},
-                                        {kRecordSize, "already running"}}) {
+    struct Case {
+        std::size_t bytes;
+        bool inUse, lockFileUnusable;
+        const char* reason;
+    };
+    for (const Case& c : {Case{0, false, false, "Quorelin.dat"},
+                          Case{kRecordSize - 1, false, false, "Quorelin.dat"},
+                          Case{kRecordSize, true, false, "already running"},
+                          Case{kRecordSize, true, true, "already running"}}) {
         reported.clear();
-        bytes == 0 ? void(fs::remove(kDataFileName)) : WriteFile({}, bytes);
+        c.bytes == 0 ? void(fs::remove(kDataFileName)) : WriteFile({}, c.bytes);
+        if (c.lockFileUnusable) {
+            fs::remove("Quorelin.dat.lock");
+            fs::create_symlink("nowhere", "Quorelin.dat.lock");
+        }
         std::optional<InstanceLock> firstCopy;
-        if (bytes == kRecordSize) {
+        if (c.inUse) {
             firstCopy.emplace(kDataFileName);
         }
-        EXPECT_EQ(Start([](StartedProgram&) {}), 1);
+        EXPECT_EQ(Start([](StartedProgram& p) { p.windows.main.close(); }), 1);
         EXPECT_FALSE(started);
         ASSERT_EQ(reported.size(), 1u);
-        EXPECT_NE(reported[0].find(reason), std::string::npos) << reported[0];
-        EXPECT_EQ(File().size(), bytes);
+        EXPECT_NE(reported[0].find(c.reason), std::string::npos) << reported[0];
+        EXPECT_EQ(File().size(), c.bytes);
     }
+    EXPECT_EQ(Start([](StartedProgram& p) { p.windows.main.close(); }), 0);
 }
 
 TEST_F(Run, StartsWithCheckedSettingsPlacesTheWindowsForTheChosenModeAndSavesAtTheEnd) {
@@ -220,23 +232,6 @@ TEST_F(Run, AFailedLastSaveLeavesTheFileAsItWasWhenQuitOrEndedWhileAsking) {
         EXPECT_EQ(errors.find("ended from outside") != std::string::npos, signalWhileAsking);
         EXPECT_TRUE(reported.empty()) << "no final save and no message box after the end";
         EXPECT_TRUE(fs::is_directory(kDataFileName) || File() == before);
-    }
-}
-
-TEST(InstanceLock, ASecondLockIsRefusedUntilTheFirstIsGoneAlsoWithoutALockFile) {
-    const testing::TempFolder folder("lock", true);
-    std::ofstream(kDataFileName) << "data";
-    // Where no lock file can be made, the data file itself carries the lock.
-    for (const bool lockFileUnusable : {false, true}) {
-        if (lockFileUnusable) {
-            fs::remove(std::string(kDataFileName) + ".lock");
-            fs::create_symlink("nowhere", std::string(kDataFileName) + ".lock");
-        }
-        auto first = std::make_unique<InstanceLock>(kDataFileName);
-        EXPECT_EQ(first->state(), InstanceLock::State::Held);
-        EXPECT_EQ(InstanceLock(kDataFileName).state(), InstanceLock::State::HeldByAnother);
-        first.reset();  // as a copy that ends, however it ends: the system drops its lock
-        EXPECT_EQ(InstanceLock(kDataFileName).state(), InstanceLock::State::Held);
     }
 }
 
