@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "game/startup_rules.h"
+#include "kit/text_fit.h"
+#include "kit/widget_style.h"
 #include "menus/main_window.h"
 #include "menus/options_window.h"
 #include "startup/command_line.h"
@@ -116,6 +118,21 @@ TEST(StartUpTexts, GermanBorrowsTheEnglishLoadingLabelAndTheHintShowsOnlyWhenSlo
     options.ShowSlowStartHint(5);
     EXPECT_FALSE(options.Label111->isHidden());
     EXPECT_EQ(options.Label111->text(), QString::fromUtf8(SlowStartHint(1)));
+}
+
+// Every window fits its texts this way; the sweep sees that no text of the game is too
+// wide, which holds only while the fit works.
+TEST(TextFit, ATextTooWideForItsControlGetsSmallerTypeAndAShorterOneItsOwnBack) {
+    QPushButton button;
+    button.setFont(PixelFont("Tahoma", 20));
+    button.resize(90, 25);
+    button.setText("&Multiplicate with 17");
+    FitText(&button);
+    EXPECT_LE(button.fontMetrics().horizontalAdvance("Multiplicate with 17"), 90 - 6);
+    EXPECT_LT(button.font().pixelSize(), 20);
+    button.setText("&Stop");
+    FitText(&button);
+    EXPECT_EQ(button.font().pixelSize(), 20);
 }
 
 // Exit reports a failed save and stays; closing by the close box, Alt+F4 or the desktop
