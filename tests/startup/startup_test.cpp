@@ -122,7 +122,7 @@ TEST(StartUpTexts, GermanBorrowsTheEnglishLoadingLabelAndTheHintShowsOnlyWhenSlo
 
 // Every window fits its texts this way; the sweep sees that no text of the game is too
 // wide, which holds only while the fit works.
-TEST(TextFit, ATextTooWideForItsControlGetsSmallerTypeAndAShorterOneItsOwnBack) {
+TEST(Type, ATextTooWideForItsControlGetsSmallerTypeAndTheTitlesARoundedFace) {
     QPushButton button;
     button.setFont(PixelFont("Tahoma", 20));
     button.resize(90, 25);
@@ -133,6 +133,8 @@ TEST(TextFit, ATextTooWideForItsControlGetsSmallerTypeAndAShorterOneItsOwnBack) 
     button.setText("&Stop");
     FitText(&button);
     EXPECT_EQ(button.font().pixelSize(), 20);
+    // The titles' rounded face is drawn in the installed rounded one.
+    EXPECT_EQ(QFontInfo(PixelFont("VAG Rounded Thin", 24)).family(), "Comfortaa");
 }
 
 // Exit reports a failed save and stays; closing by the close box, Alt+F4 or the desktop
