@@ -28,30 +28,22 @@ namespace quorelin {
 namespace {
 
 // Controls that stand over a text on purpose: window/upper control (or one holding it),
-// and the lower control ("*": any).
-const std::set<std::pair<std::string, std::string>> kMeantOverTexts = {
-    // The quick chooser's level labels reach a pixel into each other; on 480 lines in
-    // partial screen the chooser reaches over the table title and the prompt. The
-    // how-to-play panel, opened on demand, stands over the window's left part.
-    {"KiesNivAdd/Label2000", "Label1900"},
-    {"KiesNivAdd/Panel4", "Label8"},
-    {"KiesNivAdd/Panel4", "Label1"},
-    {"KiesNivAdd/Panel2", "*"},
-    // On 480 lines the field's frame reaches a pixel into the title; the large title of
-    // the main window stands just above its command column.
-    {"playform/Image12", "Panel3"},
-    {"Form1/Panel4", "Label2"},
-    // The ranks 10 to 12 stand 4 pixels further left, against their rows. Browsing on
-    // 600 lines in partial screen the table buttons' bar reaches into the heading; on
-    // 480 lines its second row reaches under the OK button.
-    {"FormHS/Panel10", "statictext10"},
-    {"FormHS/Panel11", "statictext11"},
-    {"FormHS/Panel12", "statictext12"},
-    {"FormHS/Panel15", "Panel13"},
-    {"FormHS/Panel15", "BitBtn1"},
-    // On 480 lines the info page's lines 29 and 30 stand a pixel closer than their font
-    // is high (transparent labels: the glyphs do not touch).
-    {"Form2/Label30", "Label29"}};
+// and the lower control ("*": any). The quick chooser's level labels reach a pixel into
+// each other; on 480 lines in partial screen the chooser reaches over the table title
+// and the prompt; the how-to-play panel, opened on demand, stands over the window's left
+// part. On 480 lines the field's frame reaches a pixel into the title. The main window's
+// large title stands just above its command column. The ranks 10 to 12 stand 4 pixels
+// further left, against their rows; browsing on 600 lines in partial screen, the table
+// buttons' bar reaches into the heading, and on 480 lines under the OK button. On 480
+// lines the info page's lines 29 and 30 stand a pixel closer than their font is high
+// (transparent labels: the glyphs do not touch).
+const char* const kMeantOverTexts[][2] = {
+    {"KiesNivAdd/Label2000", "Label1900"}, {"KiesNivAdd/Panel4", "Label8"},
+    {"KiesNivAdd/Panel4", "Label1"},       {"KiesNivAdd/Panel2", "*"},
+    {"playform/Image12", "Panel3"},        {"Form1/Panel4", "Label2"},
+    {"FormHS/Panel10", "statictext10"},    {"FormHS/Panel11", "statictext11"},
+    {"FormHS/Panel12", "statictext12"},    {"FormHS/Panel15", "Panel13"},
+    {"FormHS/Panel15", "BitBtn1"},         {"Form2/Label30", "Label29"}};
 
 std::string Name(const QObject* o) {
     return o->objectName().toStdString();
@@ -70,7 +62,7 @@ bool Meant(const QWidget& window, const QWidget* upper, const QWidget* lower) {
     for (; upper != &window; upper = upper->parentWidget()) {
         for (const auto& [over, under] : kMeantOverTexts) {
             if (over == Name(&window) + "/" + Name(upper) &&
-                (under == "*" || under == Name(lower))) {
+                (under == std::string("*") || under == Name(lower))) {
                 return true;
             }
         }
