@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStringList>
 #include <QTest>
 #include <QTimer>
 #include <fstream>
@@ -197,41 +198,62 @@ TEST_F(Run, ATerminationSignalSavesAndEndsTheProgramEvenDuringAGame) {
     }
 }
 
-// A save that fails at the end asks what to do; "quit without saving" leaves the file as
-// it was, and so does a signal while the question waits, with no answer and no save.
-// Saves fail while a folder stands in the data file's place: not even root can replace
-// a folder by a file.
-TEST_F(Run, AFailedLastSaveLeavesTheFileAsItWasWhenQuitOrEndedWhileAsking) {
-    for (const bool signalWhileAsking : {false, true}) {
+// A last save that fails never traps the player nor loses anything unsaid: Exit reports
+// it and stays; closing asks once, saying why and what quitting loses, and each answer
+// does what it says; a signal while the question waits ends the program with no answer
+// and no save. Saves fail while a folder stands in the data file's place: not even root
+// can replace a folder by a file.
+TEST_F(Run, AFailedLastSaveIsReportedOrAskedAndEachAnswerDoesWhatItSays) {
+    enum class End { Exit, Cancel, TryAgain, Quit, Signal };
+    for (const End end : {End::Exit, End::Cancel, End::TryAgain, End::Quit, End::Signal}) {
+        SCOPED_TRACE(static_cast<int>(end));
         WriteFile({});
         const std::vector<std::uint8_t> before = File();
-        bool asked = false;
+        QStringList told;  // what the player was told or asked
+        bool questionWaits = false;
         ::testing::internal::CaptureStderr();
         const int status = Start([&](StartedProgram& p) {
             ChangeInMemory(p);
+            MainWindow& main = p.windows.main;
             fs::remove(kDataFileName);
             fs::create_directory(kDataFileName);
-            if (signalWhileAsking) {
-                // The real question box opens and waits for a click that never comes.
-                QTimer::singleShot(300, [&asked] {
-                    asked = QApplication::activeModalWidget() != nullptr;
+            main.SetErrorReporter([&](const QString& message) { told << message; });
+            if (end == End::Signal) {  // the real question box, waiting for a click
+                QTimer::singleShot(300, [&questionWaits] {
+                    questionWaits = QApplication::activeModalWidget() != nullptr;
                     ::kill(::getpid(), SIGTERM);
                 });
             } else {
-                p.windows.main.SetCloseQuestion([&](const QString&) {
-                    asked = true;
-                    WriteFile({});  // a save would work now: the end must not save
-                    return CloseAnswer::QuitWithoutSaving;
+                main.SetCloseQuestion([&](const QString& question) {
+                    told << question;
+                    if (end != End::Cancel) {
+                        WriteFile({});  // saves work again
+                    }
+                    return end == End::Quit       ? CloseAnswer::QuitWithoutSaving
+                           : end == End::TryAgain ? CloseAnswer::TryAgain
+                                                  : CloseAnswer::Cancel;
                 });
             }
-            p.windows.main.close();
+            end == End::Exit ? main.BitBtn8->click() : void(main.close());
+            if (end == End::Exit || end == End::Cancel) {
+                EXPECT_TRUE(main.isVisible()) << "the window stays";
+                WriteFile({});
+                main.close();
+            }
         });
         const std::string errors = ::testing::internal::GetCapturedStderr();
-        EXPECT_EQ(status, signalWhileAsking ? 128 + SIGTERM : 0);
-        EXPECT_TRUE(asked);
-        EXPECT_EQ(errors.find("ended from outside") != std::string::npos, signalWhileAsking);
+        EXPECT_EQ(status, end == End::Signal ? 128 + SIGTERM : 0);
+        EXPECT_EQ(questionWaits, end == End::Signal);
+        EXPECT_EQ(errors.find("ended from outside") != std::string::npos, end == End::Signal);
+        EXPECT_EQ(told.filter("Quorelin.dat").size(), end == End::Signal ? 0 : 1) << "says why";
+        EXPECT_EQ(told.filter("lost").size(), end == End::Exit || end == End::Signal ? 0 : 1)
+            << "says what quitting without saving loses";
         EXPECT_TRUE(reported.empty()) << "no final save and no message box after the end";
-        EXPECT_TRUE(fs::is_directory(kDataFileName) || File() == before);
+        if (end == End::Quit || end == End::Signal) {
+            EXPECT_TRUE(fs::is_directory(kDataFileName) || File() == before);
+        } else {
+            ExpectChangesInTheFile();
+        }
     }
 }
 

@@ -1,20 +1,16 @@
-// The start-up's rules and command line, the texts it shows while starting, and the main
-// window's last save, which the start-up's end relies on.
+// The start-up's rules and command line, the texts it shows while starting, and the type
+// every window's texts are set in.
 #include <gtest/gtest.h>
 
-#include <QStringList>
-#include <filesystem>
+#include <QPushButton>
 #include <vector>
 
 #include "game/startup_rules.h"
 #include "kit/text_fit.h"
 #include "kit/widget_style.h"
-#include "menus/main_window.h"
 #include "menus/options_window.h"
 #include "startup/command_line.h"
 #include "startup/splash_window.h"
-#include "store/data_file.h"
-#include "tests/support/temp_folder.h"
 
 namespace quorelin {
 namespace {
@@ -135,54 +131,6 @@ TEST(Type, ATextTooWideForItsControlGetsSmallerTypeAndTheTitlesARoundedFace) {
     EXPECT_EQ(button.font().pixelSize(), 20);
     // The titles' rounded face is drawn in the installed rounded one.
     EXPECT_EQ(QFontInfo(PixelFont("VAG Rounded Thin", 24)).family(), "Comfortaa");
-}
-
-// Exit reports a failed save and stays; closing by the close box, Alt+F4 or the desktop
-// must never trap the player: a failed save asks once, and each answer does what it says.
-TEST(MainWindowLastSave, ExitReportsAFailureAndClosingAsksWhatToDo) {
-    struct Case {
-        bool exit, folderThere;
-        CloseAnswer answer;
-        bool closed, saved, finalSaveWanted;
-    };
-    for (const Case c : {Case{true, true, CloseAnswer::Cancel, true, true, true},
-                         Case{true, false, CloseAnswer::Cancel, false, false, true},
-                         Case{false, false, CloseAnswer::Cancel, false, false, true},
-                         Case{false, false, CloseAnswer::QuitWithoutSaving, true, false, false},
-                         Case{false, false, CloseAnswer::TryAgain, true, true, true}}) {
-        SCOPED_TRACE(::testing::Message() << c.exit << " " << static_cast<int>(c.answer));
-        const testing::TempFolder folder("last-save");
-        const std::filesystem::path file = folder / "lists" / kDataFileName;
-        if (c.folderThere) {
-            std::filesystem::create_directories(file.parent_path());
-        }
-        Settings settings{.Language = 4, .WindowMode = 1};
-        GameState game;
-        DataFile data(file);
-        MainWindow window(settings, game, data);
-        QStringList reported, asked;
-        window.SetErrorReporter([&](const QString& m) { reported.push_back(m); });
-        window.SetCloseQuestion([&](const QString& question) {
-            asked.push_back(question);
-            if (c.answer == CloseAnswer::TryAgain) {  // the player puts the folder back
-                std::filesystem::create_directories(file.parent_path());
-            }
-            return c.answer;
-        });
-        window.show();
-        c.exit ? window.BitBtn8->click() : void(window.close());
-        EXPECT_EQ(window.isVisible(), !c.closed);
-        // It says why, and what quitting without saving loses.
-        EXPECT_EQ(reported.filter("lists/Quorelin.dat").size(), c.exit && !c.folderThere);
-        EXPECT_EQ(asked.filter("lists/Quorelin.dat").filter("lost").size(),
-                  !c.exit && !c.folderThere);
-        EXPECT_EQ(window.FinalSaveWanted(), c.finalSaveWanted);
-        Settings loaded;
-        DataFile reread(file);
-        ASSERT_EQ(reread.LoadDataFile(loaded).ok, c.saved);
-        EXPECT_TRUE(!c.saved || (loaded.Language == 4 && loaded.WindowMode == 1));
-        window.hide();
-    }
 }
 
 }  // namespace
