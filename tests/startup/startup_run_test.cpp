@@ -1,12 +1,22 @@
-// Runs the whole start-up, message loop and final save in a folder of its own.
+// Whole runs of the program, each in a folder of its own: the start-up, the message loop
+// and the final save; the ways it ends when it cannot simply save and close; and the
+// program drawn larger on a screen beyond the largest class. A watchdog ends a run that
+// would hang.
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <QApplication>
-#include <QPushButton>
-#include <filesystem>
+#include <QLayout>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStringList>
+#include <QTest>
+#include <QTimer>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "info/info_window.h"
@@ -15,151 +25,305 @@
 #include "menus/options_window.h"
 #include "play/play_window.h"
 #include "scores/high_score_window.h"
+#include "startup/instance_lock.h"
 #include "startup/program_windows.h"
 #include "startup/splash_window.h"
 #include "startup/startup.h"
 #include "store/data_file.h"
+#include "tests/support/temp_folder.h"
 
 namespace quorelin {
 namespace {
 
 namespace fs = std::filesystem;
 
-class StartUpRun : public ::testing::Test {
+class Run : public ::testing::Test {
 protected:
-    void SetUp() override {
+    Run() {
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        old_ = fs::current_path();
-        dir_ = fs::temp_directory_path() / ("quorelin-run-" + std::to_string(::getpid()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        fs::current_path(dir_);
+        // A test started under nohup inherits an ignored SIGHUP, which the program keeps
+        // ignoring: the signals the tests send must do what they do for a player.
+        for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
+            ::signal(signal, SIG_DFL);
+        }
+        ::alarm(60);
+        WriteFile({});
     }
-    void TearDown() override {
-        fs::current_path(old_);
-        fs::remove_all(dir_);
+    ~Run() override {
+        ::alarm(0);
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qunsetenv("QT_SCALE_FACTOR");
     }
-    int Run(const StartUpHooks& hooks) {
-        char name[] = "quorelin";
-        char* argv[] = {name, nullptr};
-        return RunQuorelin(1, argv, hooks);
+    // A record of zeros but for the bytes given (language 0, window mode 0, ...).
+    void WriteFile(const std::vector<std::pair<std::size_t, std::uint8_t>>& bytes,
+                   std::size_t size = kRecordSize) {
+        std::vector<std::uint8_t> record(size, 0);
+        for (const auto& [at, value] : bytes) {
+            record[at] = value;
+        }
+        fs::remove(kDataFileName);
+        folder.Write(kDataFileName, record);
     }
-    // Runs the program with the body at its start; the body must end it, and nothing may
-    // be reported on the way.
-    void RunToEnd(const std::function<void(StartedProgram&)>& body) {
-        bool started = false;
+    std::vector<std::uint8_t> File() const { return folder.Read(kDataFileName); }
+    // Runs the program with the body at its start, once the options window shows; the
+    // body must end it.
+    int Start(const std::function<void(StartedProgram&)>& body,
+              std::vector<std::string> args = {}) {
+        args.insert(args.begin(), "quorelin");
+        std::vector<char*> argv;
+        for (std::string& a : args) {
+            argv.push_back(a.data());
+        }
         StartUpHooks hooks;
-        hooks.reportError = [](const std::string& m) { ADD_FAILURE() << m; };
+        hooks.reportError = [this](const std::string& m) { reported.push_back(m); };
         hooks.started = [&](StartedProgram& p) {
             started = true;
             body(p);
         };
-        EXPECT_EQ(Run(hooks), 0);
-        EXPECT_TRUE(started);
+        return RunQuorelin(static_cast<int>(args.size()), argv.data(), hooks);
     }
-    static void WriteFile(std::size_t size, std::uint8_t fill) {
-        std::vector<char> bytes(size, static_cast<char>(fill));
-        std::ofstream(kDataFileName, std::ios::binary).write(bytes.data(), bytes.size());
-    }
-
-    fs::path old_;
-    fs::path dir_;
-};
-
-TEST_F(StartUpRun, MissingOrShortDataFileEndsBeforeAnyWindowWithAReason) {
-    for (bool present : {false, true}) {
-        if (present) {
-            WriteFile(kRecordSize - 1, 0);
-        }
-        std::string reported;
-        bool started = false;
-        StartUpHooks hooks;
-        hooks.reportError = [&](const std::string& m) { reported = m; };
-        hooks.started = [&](StartedProgram&) { started = true; };
-        EXPECT_NE(Run(hooks), 0);
-        EXPECT_FALSE(started);
-        EXPECT_NE(reported.find("Quorelin.dat"), std::string::npos) << reported;
-    }
-}
-
-TEST_F(StartUpRun, StartsWithCheckedSettingsAndSavesWhenTheMainWindowCloses) {
-    WriteFile(kRecordSize, 0);  // language 0, mode 0, scheme 0
-    {
-        std::fstream f(kDataFileName, std::ios::in | std::ios::out | std::ios::binary);
-        f.seekp(2);
-        f.put(1);  // Simple scheme in the file
-        f.seekp(50);
-        f.put(42);  // a reserved byte
-    }
-    RunToEnd([](StartedProgram& p) {
-        EXPECT_EQ(p.settings.Language, 1);
-        EXPECT_EQ(p.settings.WindowMode, 2);
-        EXPECT_EQ(p.settings.ColorScheme, 2);
-        EXPECT_EQ(p.settings.SoundEffects, 1);
-        EXPECT_EQ(p.settings.MusicOn, 0);
-        EXPECT_EQ(p.settings.SlowMachine, 0);
-        EXPECT_TRUE(p.windows.options.isVisible());
-        EXPECT_TRUE(p.windows.main.isVisible());
-        EXPECT_FALSE(p.splash.isVisible());
-        EXPECT_EQ(QApplication::applicationName(), "Quorelin");
-        p.windows.options.close();
-        p.windows.main.close();
-    });
-    std::ifstream in(kDataFileName, std::ios::binary);
-    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    ASSERT_EQ(bytes.size(), kRecordSize);
-    EXPECT_EQ(bytes[0], 1);
-    EXPECT_EQ(bytes[1], 2);
-    EXPECT_EQ(bytes[2], 2);
-    EXPECT_EQ(bytes[3], 1);
-    EXPECT_EQ(bytes[4], 1);
-    EXPECT_EQ(bytes[50], 42);
-}
-
-TEST_F(StartUpRun, TheMainWindowOpensTheWindowsBuiltAfterIt) {
-    WriteFile(kRecordSize, 0);
-    RunToEnd([](StartedProgram& p) {
+    // What lives only in memory until a save: the language chosen in the main window and
+    // a result put straight into the store.
+    static void ChangeInMemory(StartedProgram& p) {
         p.windows.options.close();
         p.windows.main.BitBtn7->click();
         p.windows.main.BitBtn13->click();  // Frisian
-        p.windows.main.TableButton(9)->click();
-        EXPECT_TRUE(p.windows.level.isVisible());
-        EXPECT_EQ(p.windows.level.Label8->text(), "Tafel fan 9");
-        p.windows.level.Cancel();
-        EXPECT_FALSE(p.windows.level.isVisible());
-        EXPECT_EQ(p.game.StartLevel, 0);
-        p.windows.main.BitBtn9->click();
-        EXPECT_TRUE(p.windows.scores.isVisible());
-        EXPECT_EQ(p.game.AfterGame, 0);
-        p.windows.scores.hide();
-        p.windows.main.BitBtn5->click();
-        EXPECT_TRUE(p.windows.info.isVisible());
-        p.windows.info.hide();
-        p.windows.main.BitBtn8->click();
-    });
-    std::ifstream in(kDataFileName, std::ios::binary);
-    EXPECT_EQ(in.get(), 4);  // the language chosen on the way is saved
+        HighScoreList list = p.dataFile.store().GetList(5);
+        list[0].setScore(4321);
+        p.dataFile.store().ReplaceList(5, list);
+    }
+    void ExpectChangesInTheFile() const {
+        const std::vector<std::uint8_t> bytes = File();
+        ASSERT_EQ(bytes.size(), kRecordSize);
+        EXPECT_EQ(bytes[0], 4) << "the language";
+        EXPECT_EQ(bytes[ListOffset(5)] | (bytes[ListOffset(5) + 1] << 8), 4321) << "the result";
+    }
+
+    testing::TempFolder folder{"run", true};
+    std::vector<std::string> reported;
+    bool started = false;
+};
+
+// A data file that is missing, too short or in use by another running copy ends the
+// start-up before any window, with a reason and the file as it was. Where no lock file
+// can be made, the data file itself carries the lock; the lock goes with the copy.
+TEST_F(Run, ADataFileMissingShortOrInUseEndsBeforeAnyWindowWithAReason) {
+    struct Case {
+        std::size_t bytes;
+        bool inUse, lockFileUnusable;
+        const char* reason;
+    };
+    for (const Case& c : {Case{0, false, false, "Quorelin.dat"},
+                          Case{kRecordSize - 1, false, false, "Quorelin.dat"},
+                          Case{kRecordSize, true, false, "already running"},
+                          Case{kRecordSize, true, true, "already running"}}) {
+        reported.clear();
+        c.bytes == 0 ? void(fs::remove(kDataFileName)) : WriteFile({}, c.bytes);
+        if (c.lockFileUnusable) {
+            fs::remove("Quorelin.dat.lock");
+            fs::create_symlink("nowhere", "Quorelin.dat.lock");
+        }
+        std::optional<InstanceLock> firstCopy;
+        if (c.inUse) {
+            firstCopy.emplace(kDataFileName);
+        }
+        EXPECT_EQ(Start([](StartedProgram& p) { p.windows.main.close(); }), 1);
+        EXPECT_FALSE(started);
+        ASSERT_EQ(reported.size(), 1u);
+        EXPECT_NE(reported[0].find(c.reason), std::string::npos) << reported[0];
+        EXPECT_EQ(File().size(), c.bytes);
+    }
+    EXPECT_EQ(Start([](StartedProgram& p) { p.windows.main.close(); }), 0);
 }
 
-TEST_F(StartUpRun, ClosingTheOptionsWindowPlacesTheWindowsForTheChosenMode) {
-    WriteFile(kRecordSize, 0);  // partial screen
-    RunToEnd([](StartedProgram& p) {
-        QWidget* smallExit = p.windows.play.BitBtn4;
-        EXPECT_FALSE(smallExit->isVisibleTo(&p.windows.play));  // laid out at start-up
-        p.windows.options.BitBtn3->click();                     // to full screen
-        EXPECT_EQ(p.settings.WindowMode, 1);
-        EXPECT_FALSE(smallExit->isVisibleTo(&p.windows.play));  // not before the close
-        p.windows.options.BitBtn2->click();
-        EXPECT_FALSE(p.windows.options.isVisible());
-        EXPECT_TRUE(smallExit->isVisibleTo(&p.windows.play));
-        EXPECT_TRUE(p.windows.play.windowFlags().testFlag(Qt::FramelessWindowHint));
-        EXPECT_TRUE(p.windows.play.isMaximized());
-        EXPECT_TRUE(p.windows.scores.windowFlags().testFlag(Qt::FramelessWindowHint));
-        p.windows.main.close();
-    });
-    std::ifstream in(kDataFileName, std::ios::binary);
-    in.get();
-    EXPECT_EQ(in.get(), 1);  // the mode chosen is saved
+TEST_F(Run, StartsWithCheckedSettingsPlacesTheWindowsForTheChosenModeAndSavesAtTheEnd) {
+    WriteFile({{2, 1}, {50, 42}});  // Simple scheme in the file, and a reserved byte
+    EXPECT_EQ(Start([](StartedProgram& p) {
+                  const Settings& s = p.settings;
+                  EXPECT_EQ(std::vector<int>({s.Language, s.WindowMode, s.ColorScheme,
+                                              s.SoundEffects, s.MusicOn, s.SlowMachine}),
+                            std::vector<int>({1, 2, 2, 1, 0, 0}));
+                  EXPECT_TRUE(p.windows.main.isVisible());
+                  EXPECT_FALSE(p.splash.isVisible());
+                  EXPECT_EQ(QApplication::applicationName(), "Quorelin");
+                  // Whichever way the options window closes, the windows are placed for
+                  // the mode chosen there.
+                  QWidget* smallExit = p.windows.play.BitBtn4;
+                  p.windows.options.BitBtn3->click();  // to full screen
+                  EXPECT_FALSE(smallExit->isVisibleTo(&p.windows.play));
+                  p.windows.options.BitBtn2->click();
+                  EXPECT_FALSE(p.windows.options.isVisible());
+                  EXPECT_TRUE(smallExit->isVisibleTo(&p.windows.play));
+                  EXPECT_TRUE(p.windows.play.isMaximized());
+                  EXPECT_TRUE(p.windows.scores.windowFlags().testFlag(Qt::FramelessWindowHint));
+                  p.windows.main.BitBtn7->click();
+                  p.windows.main.BitBtn13->click();  // Frisian
+                  p.windows.main.close();
+              }),
+              0);
+    EXPECT_TRUE(reported.empty());
+    const std::vector<std::uint8_t> bytes = File();
+    ASSERT_EQ(bytes.size(), kRecordSize);
+    EXPECT_EQ(std::vector<int>(bytes.begin(), bytes.begin() + 5),
+              std::vector<int>({4, 1, 2, 1, 1}));
+    EXPECT_EQ(bytes[50], 42);
+}
+
+// A termination signal, idle or from inside a running game (which pumps messages),
+// saves once and ends the program with 128 + the signal.
+TEST_F(Run, ATerminationSignalSavesAndEndsTheProgramEvenDuringAGame) {
+    for (const auto& [signal, duringGame] :
+         {std::pair{SIGTERM, false}, {SIGHUP, false}, {SIGINT, false}, {SIGTERM, true}}) {
+        SCOPED_TRACE(::testing::Message() << signal << (duringGame ? " in a game" : ""));
+        WriteFile({});
+        bool running = false;
+        EXPECT_EQ(Start([&, signal = signal, duringGame = duringGame](StartedProgram& p) {
+                      ChangeInMemory(p);
+                      if (!duringGame) {
+                          ::kill(::getpid(), signal);
+                          return;
+                      }
+                      p.windows.main.TableButton(3)->click();
+                      QTest::keyClicks(p.windows.level.Edit1, "1");
+                      QTest::keyClick(p.windows.level.Edit1, Qt::Key_Return);
+                      QTimer::singleShot(300, &p.windows.main, [&p, &running, signal] {
+                          running = p.windows.play.GameRunning();
+                          ::kill(::getpid(), signal);
+                      });
+                  }),
+                  128 + signal);
+        EXPECT_EQ(running, duringGame);
+        ExpectChangesInTheFile();
+        EXPECT_TRUE(reported.empty());
+    }
+}
+
+// A last save that fails never traps the player nor loses anything unsaid: Exit reports
+// it and stays; closing asks once, saying why and what quitting loses, and each answer
+// does what it says; a signal while the question waits ends the program with no answer
+// and no save. Saves fail while a folder stands in the data file's place: not even root
+// can replace a folder by a file.
+TEST_F(Run, AFailedLastSaveIsReportedOrAskedAndEachAnswerDoesWhatItSays) {
+    enum class End { Exit, Cancel, TryAgain, Quit, Signal };
+    for (const End end : {End::Exit, End::Cancel, End::TryAgain, End::Quit, End::Signal}) {
+        SCOPED_TRACE(static_cast<int>(end));
+        WriteFile({});
+        const std::vector<std::uint8_t> before = File();
+        QStringList told;  // what the player was told or asked
+        bool questionWaits = false;
+        ::testing::internal::CaptureStderr();
+        const int status = Start([&](StartedProgram& p) {
+            ChangeInMemory(p);
+            MainWindow& main = p.windows.main;
+            fs::remove(kDataFileName);
+            fs::create_directory(kDataFileName);
+            main.SetErrorReporter([&](const QString& message) { told << message; });
+            if (end == End::Signal) {  // the real question box, waiting for a click
+                QTimer::singleShot(300, [&questionWaits] {
+                    questionWaits = QApplication::activeModalWidget() != nullptr;
+                    ::kill(::getpid(), SIGTERM);
+                });
+            } else {
+                main.SetCloseQuestion([&](const QString& question) {
+                    told << question;
+                    if (end != End::Cancel) {
+                        WriteFile({});  // saves work again
+                    }
+                    return end == End::Quit       ? CloseAnswer::QuitWithoutSaving
+                           : end == End::TryAgain ? CloseAnswer::TryAgain
+                                                  : CloseAnswer::Cancel;
+                });
+            }
+            end == End::Exit ? main.BitBtn8->click() : void(main.close());
+            if (end == End::Exit || end == End::Cancel) {
+                EXPECT_TRUE(main.isVisible()) << "the window stays";
+                WriteFile({});
+                main.close();
+            }
+        });
+        const std::string errors = ::testing::internal::GetCapturedStderr();
+        EXPECT_EQ(status, end == End::Signal ? 128 + SIGTERM : 0);
+        EXPECT_EQ(questionWaits, end == End::Signal);
+        EXPECT_EQ(errors.find("ended from outside") != std::string::npos, end == End::Signal);
+        EXPECT_EQ(told.filter("Quorelin.dat").size(), end == End::Signal ? 0 : 1) << "says why";
+        EXPECT_EQ(told.filter("lost").size(), end == End::Exit || end == End::Signal ? 0 : 1)
+            << "says what quitting without saving loses";
+        EXPECT_TRUE(reported.empty()) << "no final save and no message box after the end";
+        if (end == End::Quit || end == End::Signal) {
+            EXPECT_TRUE(fs::is_directory(kDataFileName) || File() == before);
+        } else {
+            ExpectChangesInTheFile();
+        }
+    }
+}
+
+// On a screen of 1920 x 1080 the whole program is drawn larger, as large as the design of
+// its class fits, or at the size the --scale option or the user's own QT_SCALE_FACTOR
+// asks; the layout stays the class's, the design area stands in the middle, and the
+// canvases hold a pixel for every screen pixel.
+TEST_F(Run, OnALargeScreenTheDesignIsDrawnLargerAndCentred) {
+    std::ofstream("screen.json") << R"({"screens": [{"name": "large", "x": 0, "y": 0,
+        "width": 1920, "height": 1080, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})";
+    qputenv("QT_QPA_PLATFORM",
+            ("offscreen:configfile=" + (folder / "screen.json").string()).c_str());
+    struct Case {
+        std::vector<std::string> args;
+        const char* userFactor;  // QT_SCALE_FACTOR, or none
+        std::uint8_t mode;
+        double ratio;
+        QSize screen;   // in the layout's pixels
+        QPoint corner;  // where the 1024 x 768 design area starts; none: a smaller class
+    };
+    for (const Case& c : {Case{{}, nullptr, 1, 1.40625, {1365, 768}, {170, 0}},
+                          Case{{"--scale", "1"}, nullptr, 1, 1, {1920, 1080}, {448, 156}},
+                          Case{{"--scale", "1"}, nullptr, 2, 1, {1920, 1080}, {448, 156}},
+                          Case{{}, "2", 1, 2, {960, 540}, {}},
+                          Case{{"--scale=1.25"}, "2", 2, 1.25, {1536, 864}, {256, 48}}}) {
+        SCOPED_TRACE(::testing::Message() << c.ratio << " mode " << int(c.mode));
+        c.userFactor != nullptr ? qputenv("QT_SCALE_FACTOR", c.userFactor)
+                                : qunsetenv("QT_SCALE_FACTOR");
+        WriteFile({{1, c.mode}});
+        const int status = Start(
+            [&c](StartedProgram& p) {
+                MainWindow& main = p.windows.main;
+                const QPoint optionsAt = p.windows.options.pos();
+                p.windows.options.close();
+                // The window system maximises the window after it shows.
+                EXPECT_TRUE(QTest::qWaitFor([&] { return main.size() != QSize(200, 100); }));
+                EXPECT_DOUBLE_EQ(main.devicePixelRatioF(), c.ratio);
+                EXPECT_EQ(QGuiApplication::primaryScreen()->size(), c.screen);
+                EXPECT_EQ(p.settings.ScreenHeight, c.corner.isNull() ? 480 : 768);
+                EXPECT_EQ(qgetenv("QT_SCALE_FACTOR"), c.userFactor) << "nothing inherits it";
+                PlayWindow& play = p.windows.play;
+                play.FormShow();
+                const QImage& field = play.Image3->Canvas();
+                EXPECT_EQ(field.devicePixelRatio(), c.ratio);
+                EXPECT_NEAR(field.width(), play.Image3->width() * c.ratio, 1);
+                EXPECT_NEAR(field.height(), play.Image3->height() * c.ratio, 1);
+                if (c.corner.isNull()) {
+                } else if (c.mode == 2) {  // the class's places, moved into the middle
+                    EXPECT_EQ(main.pos(), QPoint(128, 48) + c.corner);
+                    EXPECT_EQ(optionsAt, QPoint(245, 240) + c.corner);
+                } else {
+                    EXPECT_EQ(main.geometry(), QRect(QPoint(), c.screen));
+                    EXPECT_EQ(main.Panel3->mapTo(&main, QPoint()).x(), 274 + c.corner.x());
+                    EXPECT_EQ(main.Panel3->height(), 377);
+                    // The menu titles start where the design area does.
+                    const int firstTitle = main.menuBar()->actionGeometry(main.Game1).x();
+                    EXPECT_TRUE(firstTitle >= c.corner.x() && firstTitle < c.corner.x() + 12);
+                    main.BitBtn5->click();  // the info window
+                    InfoWindow& info = p.windows.info;
+                    EXPECT_TRUE(QTest::qWaitFor([&] { return info.size() == main.size(); }));
+                    info.layout()->activate();
+                    EXPECT_EQ(info.ScrollBox()->pos(), c.corner);
+                    info.hide();
+                }
+                main.close();
+            },
+            c.args);
+        EXPECT_EQ(status, 0);
+        EXPECT_TRUE(reported.empty());
+    }
 }
 
 }  // namespace

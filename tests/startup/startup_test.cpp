@@ -1,194 +1,136 @@
+// The start-up's rules and command line, the texts it shows while starting, and the type
+// every window's texts are set in.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <QApplication>
-#include <filesystem>
+#include <QPushButton>
 #include <vector>
 
 #include "game/startup_rules.h"
-#include "menus/main_window.h"
+#include "kit/text_fit.h"
+#include "kit/widget_style.h"
 #include "menus/options_window.h"
+#include "startup/command_line.h"
 #include "startup/splash_window.h"
-#include "store/data_file.h"
 
 namespace quorelin {
 namespace {
 
-TEST(StartUpSettings, OutOfRangeValuesAreReplacedAndTheSchemeIsAlwaysSophisticated) {
-    struct Case {
-        int language, mode, scheme, wantLanguage, wantMode;
-    };
-    for (const Case c : {Case{0, 0, 1, 1, 2}, Case{6, 3, 0, 1, 2}, Case{5, 1, 1, 5, 1},
-                         Case{1, 2, 7, 1, 2}, Case{3, 255, 2, 3, 2}}) {
-        Settings s;
-        s.Language = static_cast<std::uint8_t>(c.language);
-        s.WindowMode = static_cast<std::uint8_t>(c.mode);
-        s.ColorScheme = static_cast<std::uint8_t>(c.scheme);
+TEST(StartUpRules, SettingsFromTheDataFileAreCheckedAndTheSchemeIsAlwaysSophisticated) {
+    // language, window mode and scheme in the file; language and window mode at the start
+    constexpr std::uint8_t kRows[][5] = {
+        {0, 0, 1, 1, 2}, {6, 3, 0, 1, 2}, {5, 1, 1, 5, 1}, {1, 2, 7, 1, 2}, {3, 255, 2, 3, 2}};
+    for (const auto& row : kRows) {
+        Settings s{.Language = row[0], .WindowMode = row[1], .ColorScheme = row[2]};
         ApplyStartUpSettings(s);
-        EXPECT_EQ(s.Language, c.wantLanguage) << c.language;
-        EXPECT_EQ(s.WindowMode, c.wantMode) << c.mode;
+        EXPECT_EQ(s.Language, row[3]) << int(row[0]);
+        EXPECT_EQ(s.WindowMode, row[4]) << int(row[1]);
         EXPECT_EQ(s.ColorScheme, 2);
     }
 }
 
-TEST(ScreenClass, EachDimensionIsRoundedDownToItsClass) {
-    struct Case {
-        int w, h, wantW, wantH;
-    };
-    for (const Case c :
-         {Case{1280, 1024, 1024, 768}, Case{1366, 768, 1024, 768}, Case{1280, 720, 1024, 600},
-          Case{800, 600, 800, 600}, Case{1024, 600, 1024, 600}, Case{799, 599, 640, 480},
-          Case{600, 400, 640, 480}, Case{1023, 767, 800, 600}, Case{640, 480, 640, 480},
-          Case{801, 601, 800, 600}}) {
-        const ScreenClass got = ClassifyScreen(c.w, c.h);
-        EXPECT_EQ(got.width, c.wantW) << c.w << "x" << c.h;
-        EXPECT_EQ(got.height, c.wantH) << c.w << "x" << c.h;
+TEST(StartUpRules, EachScreenDimensionIsRoundedDownToItsClassAndTheSplashCentredOnIt) {
+    // screen; its class; the splash's corner, where halves go to the even side
+    constexpr int kRows[][6] = {{1280, 1024, 1024, 768, 386, 312}, {1366, 768, 1024, 768, 386, 312},
+                                {1280, 720, 1024, 600, 386, 228},  {800, 600, 800, 600, 274, 228},
+                                {1024, 600, 1024, 600, 386, 228},  {799, 599, 640, 480, 194, 168},
+                                {600, 400, 640, 480, 194, 168},    {1023, 767, 800, 600, 274, 228}};
+    for (const auto& [w, h, classW, classH, x, y] : kRows) {
+        const ScreenClass got = ClassifyScreen(w, h);
+        EXPECT_EQ(got.width, classW) << w << "x" << h;
+        EXPECT_EQ(got.height, classH) << w << "x" << h;
+        const Settings s{.ScreenHeight = got.height, .ScreenWidth = got.width};
+        EXPECT_EQ(CentreOnScreenClass(s, SplashWindow::kWidth, SplashWindow::kHeight),
+                  (Point{x, y}));
     }
 }
 
-TEST(Splash, IsCentredOnTheScreenClassWithHalvesToEven) {
-    Settings s;
-    s.ScreenWidth = 800;
-    s.ScreenHeight = 600;
-    EXPECT_EQ(CentreOnScreenClass(s, 251, 145), (Point{274, 228}));  // 274.5, 227.5
-    s.ScreenWidth = 1024;
-    s.ScreenHeight = 768;
-    EXPECT_EQ(CentreOnScreenClass(s, 251, 145), (Point{386, 312}));  // 386.5, 311.5
-    s.ScreenWidth = 640;
-    s.ScreenHeight = 480;
-    EXPECT_EQ(CentreOnScreenClass(s, 251, 145), (Point{194, 168}));  // 194.5, 167.5
-}
-
-TEST(SlowStart, RoundedSecondsAboveNineAreSlowAndTheHourIsIgnored) {
+TEST(StartUpRules, RoundedSecondsAboveNineAreASlowStartAndTheHourIsIgnored) {
     EXPECT_FALSE(IsSlowStart({10, 0, 0, 0}, {10, 0, 9, 49}));
     EXPECT_TRUE(IsSlowStart({10, 0, 0, 0}, {10, 0, 9, 50}));
-    EXPECT_TRUE(IsSlowStart({10, 5, 55, 60}, {10, 6, 5, 10}));  // 9.50 across a minute
-    EXPECT_FALSE(IsSlowStart({10, 0, 0, 0}, {10, 0, 8, 50}));   // 8.5 rounds to 8
-    // From minute 59 to minute 0 the elapsed time is negative: never slow.
-    EXPECT_FALSE(IsSlowStart({10, 59, 55, 0}, {11, 0, 10, 0}));
+    EXPECT_TRUE(IsSlowStart({10, 5, 55, 60}, {10, 6, 5, 10}));   // 9.50 across a minute
+    EXPECT_FALSE(IsSlowStart({10, 0, 0, 0}, {10, 0, 8, 50}));    // 8.5 rounds to 8
+    EXPECT_FALSE(IsSlowStart({10, 59, 55, 0}, {11, 0, 10, 0}));  // over the hour: negative
 }
 
-TEST(OptionsWindow, PlacementFollowsModeAndScreenHeight) {
-    struct Case {
-        int mode, height, left, top;
-    };
-    for (const Case c : {Case{2, 600, 135, 105}, Case{2, 768, 245, 240}, Case{2, 480, 72, 30},
-                         Case{1, 600, 135, 105}, Case{1, 768, 245, 220}, Case{1, 480, 68, 55}}) {
-        Settings s;
-        s.WindowMode = static_cast<std::uint8_t>(c.mode);
-        s.ScreenHeight = c.height;
-        const OptionsPlacement p = PlaceOptionsWindow(s);
-        EXPECT_EQ(p.left, c.left);
-        EXPECT_EQ(p.top, c.top);
+TEST(StartUpRules, TheOptionsWindowIsPlacedByModeAndScreenHeight) {
+    constexpr int kRows[][4] = {{2, 600, 135, 105}, {2, 768, 245, 240}, {2, 480, 72, 30},
+                                {1, 600, 135, 105}, {1, 768, 245, 220}, {1, 480, 68, 55}};
+    for (const auto& [mode, height, left, top] : kRows) {
+        const OptionsPlacement place =
+            PlaceOptionsWindow({.WindowMode = std::uint8_t(mode), .ScreenHeight = height});
+        EXPECT_EQ(QPoint(place.left, place.top), QPoint(left, top)) << mode << " " << height;
     }
 }
 
-TEST(StartUpTexts, GermanBorrowsTheEnglishLoadingLabelAndHint) {
+TEST(StartUpRules, TheScaleFillsALargerScreenWithTheDesignOnlyForAWorthwhileGain) {
+    // 1152 x 864 would gain 1.125, 1177 x 884 1.1494: not worth the softer look
+    constexpr double kRows[][3] = {{640, 480, 1},       {1152, 864, 1},        {1177, 884, 1},
+                                   {1178, 884, 1.1504}, {1920, 1080, 1.40625}, {3000, 800, 1}};
+    for (const auto& [width, height, scale] : kRows) {
+        EXPECT_NEAR(AutomaticScale(int(width), int(height)), scale, 1e-4) << width;
+    }
+}
+
+TEST(CommandLine, HelpVersionAndScaleAnswerQtsOwnOptionsPassAndTheRestIsRefused) {
+    using Action = CommandLine::Action;
+    const char* const kStart[] = {"", "Usage: quorelin", "Quorelin 2023-12\n", "quorelin: "};
+    const struct {
+        const char* args;
+        Action action;
+        double scale;  // 0: none
+    } cases[] = {{"-platform offscreen -reverse", Action::Run, 0},
+                 {"-h", Action::Help, 0},
+                 {"-platform offscreen --version", Action::Version, 0},
+                 {"--colour", Action::Error, 0},
+                 {"-platform", Action::Error, 0},
+                 {"--scale=1.5", Action::Run, 1.5},
+                 {"--scale 0.5", Action::Run, 0.5},
+                 {"-platform offscreen --scale 8", Action::Run, 8},
+                 {"--scale 0.49", Action::Error, 0},
+                 {"--scale 8.01", Action::Error, 0},
+                 {"--scale 2x", Action::Error, 0},
+                 {"--scale", Action::Error, 0}};
+    for (const auto& c : cases) {
+        std::vector<std::string> args;
+        for (const QString& arg : QString(c.args).split(' ')) {
+            args.push_back(arg.toStdString());
+        }
+        const CommandLine line = ParseCommandLine(args);
+        EXPECT_EQ(line.action, c.action) << c.args;
+        EXPECT_EQ(line.message.rfind(kStart[int(c.action)], 0), 0u) << line.message;
+        EXPECT_EQ(line.scale.value_or(0), c.scale) << c.args;
+    }
+}
+
+TEST(StartUpTexts, GermanBorrowsTheEnglishLoadingLabelAndTheHintShowsOnlyWhenSlow) {
     SplashWindow splash;
     splash.SetLanguage(3);
     EXPECT_EQ(splash.LoadingLabel()->text(), "Aan het laden..");
     splash.SetLanguage(5);
     EXPECT_EQ(splash.LoadingLabel()->text(), "Loading....");
-    EXPECT_STREQ(SlowStartHint(5), SlowStartHint(1));
-
     Settings settings;
     OptionsWindow options(settings);
     EXPECT_TRUE(options.Label111->isHidden());
-    options.ShowSlowStartHint(2);
+    options.ShowSlowStartHint(5);
     EXPECT_FALSE(options.Label111->isHidden());
-    EXPECT_EQ(options.Label111->text(),
-              QString::fromUtf8("Si arrancar el programa cuesta mucho tiempo, podrías utilizar "
-                                "la versión Msdos Pelmosar."));
+    EXPECT_EQ(options.Label111->text(), QString::fromUtf8(SlowStartHint(1)));
 }
 
-TEST(MainWindowExit, FailedSaveReportsAndKeepsTheWindowOpen) {
-    Settings settings;
-    settings.Language = 1;
-    DataFile unwritable(std::filesystem::path("/nonexistent-folder") / kDataFileName);
-    GameState game;
-    MainWindow window(settings, game, unwritable);
-    QString reported;
-    window.SetErrorReporter([&](const QString& message) { reported = message; });
-    window.SetCloseQuestion([](const QString&) {
-        ADD_FAILURE() << "Exit reports; it does not ask";
-        return CloseAnswer::Cancel;
-    });
-    window.show();
-    window.BitBtn8->click();
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_TRUE(reported.contains("Quorelin.dat"));
-    window.hide();
-}
-
-// Closing by the close box, Alt+F4 or the desktop must never trap the player: a failed
-// save asks, and each answer does what it says.
-TEST(MainWindowClose, AFailedSaveAsksAndEachAnswerDoesWhatItSays) {
-    const auto dir =
-        std::filesystem::temp_directory_path() / ("quorelin-close-" + std::to_string(::getpid()));
-    struct Case {
-        CloseAnswer answer;
-        bool closed, finalSaveWanted, saved;
-    };
-    for (const Case c : {Case{CloseAnswer::Cancel, false, true, false},
-                         Case{CloseAnswer::QuitWithoutSaving, true, false, false},
-                         Case{CloseAnswer::TryAgain, true, true, true}}) {
-        SCOPED_TRACE(static_cast<int>(c.answer));
-        std::filesystem::remove_all(dir);
-        // The folder is missing, so the save fails until "try again" has put it back.
-        const auto file = dir / "missing" / kDataFileName;
-        Settings settings;
-        settings.Language = 3;
-        GameState game;
-        DataFile data(file);
-        MainWindow window(settings, game, data);
-        window.SetErrorReporter([](const QString& m) { ADD_FAILURE() << m.toStdString(); });
-        std::vector<QString> questions;
-        window.SetCloseQuestion([&](const QString& text) {
-            questions.push_back(text);
-            if (c.answer == CloseAnswer::TryAgain) {
-                std::filesystem::create_directories(file.parent_path());
-            }
-            return c.answer;
-        });
-        window.show();
-        EXPECT_EQ(window.close(), c.closed);
-        EXPECT_EQ(window.isVisible(), !c.closed);
-        ASSERT_EQ(questions.size(), 1u) << "asked once; a second attempt that works asks no more";
-        EXPECT_TRUE(questions[0].contains("missing/Quorelin.dat")) << "says why";
-        EXPECT_TRUE(questions[0].contains("lost")) << "says what quitting without saving loses";
-        EXPECT_EQ(window.FinalSaveWanted(), c.finalSaveWanted);
-        EXPECT_EQ(std::filesystem::exists(file), c.saved);
-        if (c.saved) {
-            Settings loaded;
-            DataFile reread(file);
-            ASSERT_TRUE(reread.LoadDataFile(loaded).ok);
-            EXPECT_EQ(loaded.Language, 3);
-        }
-        window.hide();
-    }
-    std::filesystem::remove_all(dir);
-}
-
-TEST(MainWindowExit, SuccessfulSaveWritesTheSettingsAndCloses) {
-    const auto dir = std::filesystem::temp_directory_path() / "quorelin-exit-test";
-    std::filesystem::create_directories(dir);
-    Settings settings;
-    settings.Language = 4;
-    settings.WindowMode = 1;
-    settings.ColorScheme = 2;
-    DataFile file(dir / kDataFileName);
-    GameState game;
-    MainWindow window(settings, game, file);
-    window.show();
-    EXPECT_EQ(window.BitBtn8->text(), "  &Stopje      ");
-    window.BitBtn8->click();
-    EXPECT_FALSE(window.isVisible());
-    Settings loaded;
-    DataFile reread(dir / kDataFileName);
-    ASSERT_TRUE(reread.LoadDataFile(loaded).ok);
-    EXPECT_EQ(loaded.Language, 4);
-    EXPECT_EQ(loaded.WindowMode, 1);
-    std::filesystem::remove_all(dir);
+// Every window fits its texts this way; the sweep sees that no text of the game is too
+// wide, which holds only while the fit works.
+TEST(Type, ATextTooWideForItsControlGetsSmallerTypeAndTheTitlesARoundedFace) {
+    QPushButton button;
+    button.setFont(PixelFont("Tahoma", 20));
+    button.resize(90, 25);
+    button.setText("&Multiplicate with 17");
+    FitText(&button);
+    EXPECT_LE(button.fontMetrics().horizontalAdvance("Multiplicate with 17"), 90 - 6);
+    EXPECT_LT(button.font().pixelSize(), 20);
+    button.setText("&Stop");
+    FitText(&button);
+    EXPECT_EQ(button.font().pixelSize(), 20);
+    // The titles' rounded face is drawn in the installed rounded one.
+    EXPECT_EQ(QFontInfo(PixelFont("VAG Rounded Thin", 24)).family(), "Comfortaa");
 }
 
 }  // namespace

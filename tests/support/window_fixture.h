@@ -1,14 +1,16 @@
 #pragma once
 // Every window of the program, built and wired as the start-up builds them, for one
 // screen class, window mode and language; the warnings, beeps and pauses are recorded
-// instead of shown or heard, and games run on a simulated clock.
+// instead of shown or heard, games run on a simulated clock, and the data file lives in
+// a folder of the fixture's own.
 #include <QString>
 #include <QWidget>
 #include <cstdint>
-#include <filesystem>
 #include <memory>
+#include <string>
 #include <vector>
 
+#include "game/screen_case.h"
 #include "game/state.h"
 #include "info/info_window.h"
 #include "menus/level_window.h"
@@ -19,6 +21,7 @@
 #include "startup/program_windows.h"
 #include "store/data_file.h"
 #include "tests/support/sim_host.h"
+#include "tests/support/temp_folder.h"
 
 namespace quorelin::testing {
 
@@ -44,7 +47,16 @@ struct ShellFixture {
         main->SetErrorReporter([this](const QString& m) { warnings.push_back(m); });
         level->SetPlatformBeep([this] { ++beeps; });
         windows->options.SetBeep([this] { ++beeps; });
+        // Leaving the list without a name says yes, as a player in a hurry does.
+        HighScoreWindow::Dialogs dialogs;
+        dialogs.askLeaveWithoutName = [](const QString&, bool) { return true; };
+        dialogs.warnScreenChanged = [this](const QString& m) { warnings.push_back(m); };
+        dialogs.currentScreenHeight = [this] { return realScreenHeight; };
+        dialogs.reportSaveError = [this](const QString& m) { warnings.push_back(m); };
+        scores().SetDialogs(dialogs);
     }
+    ShellFixture(ScreenCase screen, int language)
+        : ShellFixture(ScreenHeightOf(screen), WindowModeOf(screen), language) {}
     ~ShellFixture() {
         for (QWidget* window :
              {static_cast<QWidget*>(level), static_cast<QWidget*>(&play()),
@@ -62,7 +74,8 @@ struct ShellFixture {
     GameState game;
     InputRequests input;
     SimHost host;
-    DataFile dataFile{std::filesystem::temp_directory_path() / "quorelin-shell-fixture.dat"};
+    TempFolder folder{"shell-fixture-" + std::to_string(++count)};
+    DataFile dataFile{folder / kDataFileName};
     std::unique_ptr<ProgramWindows> windows;
     MainWindow* main = nullptr;
     LevelWindow* level = nullptr;
@@ -70,6 +83,9 @@ struct ShellFixture {
     std::vector<QString> warnings;
     int beeps = 0;
     std::vector<std::uint32_t> pauses;
+
+private:
+    static inline int count = 0;  // fixtures living at once keep folders apart
 };
 
 }  // namespace quorelin::testing

@@ -1,0 +1,342 @@
+// One walk over every window of the program, built once per screen case and language
+// through the program's own wiring. In each window and state: every control lies in its
+// window, nothing covers a text except where the layout means it, no text is wider than
+// its control, and each underlined letter does exactly one thing on the first press.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QTest>
+#include <map>
+#include <set>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "game/startup_rules.h"
+#include "kit/window_frame.h"
+#include "play/field_painter.h"
+#include "play/play_layout.h"
+#include "tests/support/case_names.h"
+#include "tests/support/window_fixture.h"
+
+namespace quorelin {
+namespace {
+
+// Controls that stand over a text on purpose: window/upper control (or one holding it),
+// and the lower control ("*": any). The quick chooser's level labels reach a pixel into
+// each other; on 480 lines in partial screen the chooser reaches over the table title
+// and the prompt; the how-to-play panel, opened on demand, stands over the window's left
+// part. On 480 lines the field's frame reaches a pixel into the title. The main window's
+// large title stands just above its command column. The ranks 10 to 12 stand 4 pixels
+// further left, against their rows; browsing on 600 lines in partial screen, the table
+// buttons' bar reaches into the heading, and on 480 lines under the OK button. On 480
+// lines the info page's lines 29 and 30 stand a pixel closer than their font is high
+// (transparent labels: the glyphs do not touch).
+const char* const kMeantOverTexts[][2] = {
+    {"KiesNivAdd/Label2000", "Label1900"}, {"KiesNivAdd/Panel4", "Label8"},
+    {"KiesNivAdd/Panel4", "Label1"},       {"KiesNivAdd/Panel2", "*"},
+    {"playform/Image12", "Panel3"},        {"Form1/Panel4", "Label2"},
+    {"FormHS/Panel10", "statictext10"},    {"FormHS/Panel11", "statictext11"},
+    {"FormHS/Panel12", "statictext12"},    {"FormHS/Panel15", "Panel13"},
+    {"FormHS/Panel15", "BitBtn1"},         {"Form2/Label30", "Label29"}};
+
+std::string Name(const QObject* o) {
+    return o->objectName().toStdString();
+}
+
+// A control of the window's design: named, and not Qt's own parts, the menu bar, the
+// main window's client or the stage a window's controls stand on.
+bool IsControl(const QWidget* w) {
+    return !w->objectName().isEmpty() && !w->objectName().startsWith("qt_") &&
+           qobject_cast<const QMenuBar*>(w) == nullptr && Name(w) != "Form1Client" &&
+           !w->objectName().endsWith("Stage");
+}
+
+// Whether the layout means `upper` to stand over the text of `lower`.
+bool Meant(const QWidget& window, const QWidget* upper, const QWidget* lower) {
+    for (; upper != &window; upper = upper->parentWidget()) {
+        for (const auto& [over, under] : kMeantOverTexts) {
+            if (over == Name(&window) + "/" + Name(upper) &&
+                (under == std::string("*") || under == Name(lower))) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// Whether a is painted over b: of their branches under the nearest common holder, a's
+// comes later.
+bool Above(const QWidget* a, const QWidget* b) {
+    for (; a->parentWidget() != nullptr; a = a->parentWidget()) {
+        for (const QWidget* y = b; y != nullptr; y = y->parentWidget()) {
+            if (y->parentWidget() == a->parentWidget()) {
+                const QObjectList& kids = a->parentWidget()->children();
+                return kids.indexOf(a) > kids.indexOf(y);
+            }
+        }
+    }
+    return false;
+}
+
+// How wide the control must be for its text as drawn ("&&" an ampersand, "&" marking
+// the accelerator); 0 for a control without one.
+int Needed(const QWidget* w) {
+    QString text;
+    int frame = 0;
+    if (const auto* label = qobject_cast<const QLabel*>(w); label && !label->wordWrap()) {
+        text = label->text();
+        frame = 2 * label->frameWidth() + 2 * label->margin() + std::max(0, label->indent());
+    } else if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
+        text = button->text().replace(QRegularExpression("&(.)"), "\\1");
+        frame = 6 + (button->icon().isNull() ? 0 : button->iconSize().width() + 4);
+    }
+    int widest = 0;
+    for (const QString& line : text.split('\n', Qt::SkipEmptyParts)) {
+        widest = std::max(widest, w->fontMetrics().horizontalAdvance(line));
+    }
+    return widest == 0 ? 0 : widest + frame;
+}
+
+// Where the window's controls start: the corner of the stage they stand on, which a
+// full-screen window larger than its screen class centres.
+QPoint DesignCorner(const QWidget& window) {
+    const auto* client = window.findChild<QWidget*>("Form1Client");
+    return StageCorner(client != nullptr ? *client : window);
+}
+
+void CloseMenus() {
+    while (QWidget* popup = QApplication::activePopupWidget()) {
+        popup->close();
+    }
+}
+
+bool Activate(QWidget& window) {
+    window.show();
+    window.activateWindow();
+    QCoreApplication::processEvents();
+    return window.isActiveWindow() || QTest::qWaitFor([&] { return window.isActiveWindow(); });
+}
+
+// Reports what is wrong with the windows of one screen case and language.
+struct Walk {
+    // The window as it stands: its controls must lie in the area the layout fills (the
+    // screen class in full screen, else the window's own below `top`, at least `height`
+    // high), and a framed window on the screen.
+    void Look(const QWidget& window, const std::string& state, int top = 0, int height = 0) {
+        const bool framed = s.WindowMode == 2 || Name(&window) == "Form3";
+        const QSize size = framed ? window.size() : QSize(s.ScreenWidth, s.ScreenHeight);
+        const QRect client(0, top, size.width(), std::max(height, size.height()) - top);
+        const std::string where = state + " " + Name(&window) + ": ";
+        const QPoint corner = DesignCorner(window);
+        EXPECT_TRUE(!framed || QRect(0, 0, s.ScreenWidth, s.ScreenHeight)
+                                   .contains(QRect(window.pos(), OuterSizeOf(window))))
+            << where << "window off the screen";
+        std::vector<const QWidget*> controls;
+        std::vector<QRect> rects;
+        std::vector<int> needs;
+        for (const QWidget* w : window.findChildren<QWidget*>()) {
+            if (!IsControl(w) || !w->isVisibleTo(&window)) {
+                continue;
+            }
+            controls.push_back(w);
+            rects.emplace_back(w->mapTo(&window, QPoint()) - corner, w->size());
+            needs.push_back(Needed(w));
+            EXPECT_TRUE(client.contains(rects.back())) << where << Name(w) << " outside the window";
+            EXPECT_LE(needs.back(), w->width()) << where << Name(w) << " too narrow for its text";
+            // A text's holder within the window must hold it whole.
+            const QWidget* holder = w->parentWidget();
+            EXPECT_TRUE(needs.back() == 0 || holder == &window || Name(holder) == "Form1Client" ||
+                        holder->objectName().endsWith("Stage") ||
+                        holder->rect().contains(w->geometry()))
+                << where << Name(w) << " stands out of " << Name(holder);
+        }
+        for (std::size_t i = 0; i < controls.size(); ++i) {
+            for (std::size_t j = 0; j < controls.size(); ++j) {
+                const QWidget* upper = controls[i];
+                const QWidget* lower = controls[j];
+                EXPECT_FALSE(needs[j] > 0 && i != j && rects[i].intersects(rects[j]) &&
+                             !upper->isAncestorOf(lower) && !lower->isAncestorOf(upper) &&
+                             Above(upper, lower) && !Meant(window, upper, lower))
+                    << where << Name(upper) << " covers " << Name(lower);
+            }
+        }
+    }
+
+    // Presses Alt with each letter the window's visible captions and menu titles
+    // underline, and names every letter that did not do exactly one thing. What the
+    // buttons and bare menu commands do is cut off for good, so each press is counted and
+    // nothing else happens: a window is pressed after its other states are seen.
+    void Press(QWidget& window, const std::string& state) {
+        QObject counter;
+        std::vector<std::string> acted;
+        std::map<int, std::string> letters;  // key -> what carries it
+        const auto count = [&acted](QObject* o) {
+            return [&acted, name = Name(o)] { acted.push_back(name); };
+        };
+        const auto carry = [&letters](QObject* o, const QString& caption, bool visible) {
+            const QKeySequence key = QKeySequence::mnemonic(caption);
+            if (visible && !key.isEmpty()) {
+                letters[key[0].key()] += Name(o) + " ";
+            }
+        };
+        for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+            QObject::disconnect(button, &QAbstractButton::clicked, nullptr, nullptr);
+            QObject::connect(button, &QAbstractButton::pressed, &counter, count(button));
+            carry(button, button->text(), button->isVisibleTo(&window));
+        }
+        if (auto* main = qobject_cast<QMainWindow*>(&window)) {
+            for (QAction* title : main->menuBar()->actions()) {
+                if (title->menu() != nullptr) {
+                    QObject::connect(title->menu(), &QMenu::aboutToShow, &counter, count(title));
+                } else {
+                    QObject::disconnect(title, &QAction::triggered, &window, nullptr);
+                    QObject::connect(title, &QAction::triggered, &counter, count(title));
+                }
+                carry(title, title->text(), title->isVisible());
+            }
+        }
+        for (const auto& [key, carriers] : letters) {
+            lettered.insert(Name(&window));
+            acted.clear();
+            QWidget* focus = window.isVisible() ? QApplication::focusWidget() : nullptr;
+            QTest::keyClick(focus ? focus : &window, static_cast<Qt::Key>(key), Qt::AltModifier);
+            QCoreApplication::processEvents();
+            CloseMenus();
+            EXPECT_EQ(acted.size(), 1u)
+                << state << " " << Name(&window) << " Alt+"
+                << QKeySequence(key).toString().toStdString() << " (" << carriers << ")";
+        }
+    }
+
+    const Settings& s;
+    std::set<std::string> lettered{};  // the windows that underline letters
+};
+
+class EveryWindow : public ::testing::TestWithParam<std::tuple<ScreenCase, int>> {};
+
+TEST_P(EveryWindow, ControlsStayInPlaceTextsFitAndEachLetterActsOnce) {
+    const auto [screenCase, language] = GetParam();
+    testing::ShellFixture f(screenCase, language);
+    Walk walk{f.settings};
+
+    MainWindow& main = *f.main;
+    ASSERT_TRUE(Activate(main));
+    walk.Look(main, "main", main.menuBar()->height());
+    main.SoundButtonClick();  // the sound switch's other caption
+    main.LanguageButtonClick();
+    walk.Look(main, "language panel", main.menuBar()->height());
+    walk.Press(main, "language panel");  // the plain window's letters and the panel's
+    main.TableClick(17);
+    LevelWindow& level = *f.level;
+    walk.Look(level, "table 17");
+    QTest::keyClicks(level.Edit1, "99");
+    walk.Look(level, "range warning");
+    level.BitBtn4->click();
+    walk.Look(level, "how to play");
+    ASSERT_TRUE(Activate(level));
+    walk.Press(level, "how to play");
+    level.hide();
+
+    // The play window is seen unshown, as a game leaves it at each step: shown, it would
+    // start a game.
+    f.game = {.TableNumber = 17, .GameKind = 1};
+    PlayWindow& play = f.play();
+    LayOutPlayWindow(play, f.settings);
+    play.FormShow();
+    if (screenCase == ScreenCase::Class768Partial) {
+        EXPECT_EQ(QRect(play.pos(), OuterSizeOf(play)), QRect(main.pos(), OuterSizeOf(main)))
+            << "the play window covers the main window exactly";
+    }
+    FieldPainter& painter = play.Painter();
+    painter.SetUpHeading(17);
+    painter.ShowLevel(20);
+    painter.ShowScore(1234);
+    painter.ShowStill(15);
+    walk.Look(play, "running");
+    main.hide();  // no active window takes the play window's letters
+    walk.Press(play, "running");
+    play.TogglePause();
+    walk.Look(play, "paused");
+    walk.Press(play, "paused");
+    main.show();
+    painter.ShowNextLevel(21);
+    painter.ShowBonus(100);
+    walk.Look(play, "level end");
+    painter.HideLevelEndMessages();
+    painter.MarkGameEnded();
+    painter.ShowGameOver();
+    walk.Look(play, "game over");
+
+    HighScoreWindow& scores = f.scores();
+    scores.ShowBrowse();
+    walk.Look(scores, "browsing");
+    scores.hide();
+    f.game.LevelScore = 1234;
+    f.game.StartLevel = 3;
+    scores.ShowAfterGame();
+    EXPECT_TRUE(scores.EntryPending());
+    walk.Look(scores, "after a game");
+    ASSERT_TRUE(Activate(scores));
+    walk.Press(scores, "after a game");
+    scores.hide();
+
+    // The info window as the Info menu opens it, on each page; where its page is taller
+    // than the window (480 lines, partial screen) it scrolls down to the page's foot.
+    InfoWindow& info = f.info();
+    for (const InfoPage page :
+         {InfoPage::About, InfoPage::GameInstructions, InfoPage::Disclaimer}) {
+        main.InfoItemClick(page);
+        walk.Look(info, "page " + std::to_string(static_cast<int>(page)), 0,
+                  info.ScrollBox()->widget()->height());
+    }
+    ASSERT_TRUE(Activate(info));
+    walk.Press(info, "info");
+    info.hide();
+
+    // The options window, framed in both modes, where the start-up puts it; its switch
+    // lays the main window out for the other mode, with or without its frame.
+    OptionsWindow& options = f.windows->options;
+    const OptionsPlacement place = PlaceOptionsWindow(f.settings);
+    options.move(place.left, place.top);
+    ASSERT_TRUE(Activate(options));
+    walk.Look(options, "options");
+    walk.Press(options, "options");
+    options.SilenceClick();
+    options.ScreenModeClick();
+    walk.Look(options, "options switched");
+    walk.Look(main, "main switched", main.menuBar()->height());
+    const bool full = f.settings.WindowMode == 1;
+    EXPECT_EQ(main.windowFlags().testFlag(Qt::FramelessWindowHint), full);
+    EXPECT_EQ(main.windowFlags().testFlag(Qt::WindowCloseButtonHint), !full) << "caption back";
+
+    options.hide();
+    ASSERT_TRUE(Activate(main));
+    // F10, and Alt on its own then Down, open the first menu, whose letter a button took.
+    int firstMenuShown = 0;
+    QObject::connect(main.Game1->menu(), &QMenu::aboutToShow, [&] { ++firstMenuShown; });
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
+    CloseMenus();
+    QTest::keyPress(QApplication::focusWidget(), Qt::Key_Alt, Qt::AltModifier);
+    QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Alt, Qt::NoModifier);
+    QTest::keyClick(main.menuBar(), Qt::Key_Down);
+    CloseMenus();
+    EXPECT_EQ(firstMenuShown, 2);
+
+    // The level and high-score windows underline no letters.
+    EXPECT_EQ(walk.lettered, (std::set<std::string>{"Form1", "Form2", "Form3", "playform"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    , EveryWindow, ::testing::Combine(::testing::ValuesIn(kScreenCases), ::testing::Range(1, 6)),
+    [](const auto& info) {
+        return testing::CaseName(std::get<0>(info.param), std::get<1>(info.param));
+    });
+
+}  // namespace
+}  // namespace quorelin
