@@ -205,6 +205,9 @@ const LayoutCase kLayoutCases[] = {
     {ScreenCase::Class768Full, 117, 45, {0, 0, 1024, 768, true}, {824, 565}, {824, 569}},
     {ScreenCase::Class768Partial, -10, 0, {118, 48, 788, 653, false}, {658, 510}, {658, 524}}};
 // clang-format on
+void PrintTo(const LayoutCase& c, std::ostream* out) {
+    *out << ScreenCaseName(c.screen);
+}
 
 class HighScoreWindowLayout : public HighScoreWindowTest,
                               public ::testing::WithParamInterface<LayoutCase> {};

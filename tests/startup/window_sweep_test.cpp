@@ -29,8 +29,7 @@ namespace {
 
 // Controls that stand over a text on purpose: window/upper control (or one holding it),
 // and the lower control ("*": any). The quick chooser's level labels reach a pixel into
-// each other; on 480 lines in partial screen the chooser reaches over the table title
-// and the prompt; the how-to-play panel, opened on demand, stands over the window's left
+// each other; the how-to-play panel, opened on demand, stands over the window's left
 // part. On 480 lines the field's frame reaches a pixel into the title. The main window's
 // large title stands just above its command column. The ranks 10 to 12 stand 4 pixels
 // further left, against their rows; browsing on 600 lines in partial screen, the table
@@ -38,8 +37,7 @@ namespace {
 // lines the info page's lines 29 and 30 stand a pixel closer than their font is high
 // (transparent labels: the glyphs do not touch).
 const char* const kMeantOverTexts[][2] = {
-    {"KiesNivAdd/Label2000", "Label1900"}, {"KiesNivAdd/Panel4", "Label8"},
-    {"KiesNivAdd/Panel4", "Label1"},       {"KiesNivAdd/Panel2", "*"},
+    {"KiesNivAdd/Label2000", "Label1900"}, {"KiesNivAdd/Panel2", "*"},
     {"playform/Image12", "Panel3"},        {"Form1/Panel4", "Label2"},
     {"FormHS/Panel10", "statictext10"},    {"FormHS/Panel11", "statictext11"},
     {"FormHS/Panel12", "statictext12"},    {"FormHS/Panel15", "Panel13"},

@@ -3,9 +3,19 @@
 // screen case and language in ctest's output: "Class480Full_German".
 #include <array>
 #include <cstddef>
+#include <ostream>
 #include <string>
 
 #include "game/screen_case.h"
+
+namespace quorelin {
+
+// How ctest's list and a failure print a screen case, alone or in a case's tuple.
+inline void PrintTo(ScreenCase screen, std::ostream* out) {
+    *out << ScreenCaseName(screen);
+}
+
+}  // namespace quorelin
 
 namespace quorelin::testing {
 
