@@ -42,8 +42,8 @@ std::string NameOf(const ::testing::TestParamInfo<PlayCase>& info) {
 // window's own size, which a hidden window does not have yet.
 QRect OnStage(const QWidget& control) {
     const QWidget& window = *control.window();
-    return control.geometry().translated(
-        control.parentWidget() == &window ? -StageCorner(window) : QPoint());
+    return control.geometry().translated(control.parentWidget() == &window ? -StageCorner(window)
+                                                                           : QPoint());
 }
 
 // Every control's place, visibility and font.
@@ -51,8 +51,7 @@ std::vector<std::tuple<QString, QRect, bool, QFont>> Layout(const QWidget& windo
     std::vector<std::tuple<QString, QRect, bool, QFont>> controls;
     for (const QWidget* w : window.findChildren<QWidget*>()) {
         if (!w->objectName().endsWith("Stage")) {
-            controls.emplace_back(w->objectName(), OnStage(*w), w->isVisibleTo(&window),
-                                  w->font());
+            controls.emplace_back(w->objectName(), OnStage(*w), w->isVisibleTo(&window), w->font());
         }
     }
     return controls;
