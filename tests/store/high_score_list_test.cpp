@@ -21,11 +21,15 @@ std::string Ranks(const HighScoreList& before, const HighScoreList& after, int s
     for (const HighScoreEntry& entry : after) {
         const auto old = std::find(before.begin(), before.end(), entry);
         ranks += ranks.empty() ? "" : " ";
-        ranks += entry.score() == score && entry.level() == 21 &&
-                         entry.nameBytes() == std::string(18, ' ')
-                     ? "new"
-                 : old == before.end() ? "?"
-                                       : "E" + std::to_string(old - before.begin() + 1);
+        if (entry.score() == score && entry.level() == 21 &&
+            entry.nameBytes() == std::string(18, ' ')) {
+            ranks += "new";
+        } else if (old == before.end()) {
+            ranks += "?";
+        } else {
+            ranks += 'E';  // appended apart: GCC 12 at -O3 warns wrongly on "E" + string
+            ranks += std::to_string(old - before.begin() + 1);
+        }
     }
     return ranks;
 }
