@@ -17,6 +17,7 @@
 #include <thread>
 #include <vector>
 
+#include "store/high_score_list.h"
 #include "store/windows1252.h"
 #include "tools/default_data.h"
 
@@ -110,16 +111,14 @@ TEST_F(DataFileTest, SaveWritesSettingsAndMarkersAndTheChangedListInItsTableOnly
     settings.Language = 5;
     settings.WindowMode = 2;
     settings.ColorScheme = 3;
-    HighScoreList list = file.store().GetList(17);
-    list[1].setScore(777);
-    list[1].setNameBytes(EncodeWindows1252(U"Zoë"));
-    list[1].setLevel(9);
-    file.store().ReplaceList(17, list);
+    WorkingList working;
+    working.FillAndInsert(file.store(), 17, 30000, 9);  // rank 2: the list reads 43683, 28263
+    ASSERT_TRUE(working.StoreEntry(U"Zoë", file.store()));
     ASSERT_TRUE(file.SaveDataFile(settings).ok);
 
     DataFile again(File());
     ASSERT_TRUE(again.LoadDataFile(settings).ok);
-    EXPECT_EQ(again.store().GetList(17)[1].score(), 777);
+    EXPECT_EQ(again.store().GetList(17)[1].score(), 30000);
     EXPECT_EQ(again.store().GetList(17)[1].nameBytes(), "Zo\xEB");
     EXPECT_EQ(again.store().GetList(17)[1].level(), 9);
     const std::vector<std::uint8_t> before = Patterned(kRecordSize);
@@ -127,15 +126,18 @@ TEST_F(DataFileTest, SaveWritesSettingsAndMarkersAndTheChangedListInItsTableOnly
     ASSERT_EQ(after.size(), kRecordSize);
     EXPECT_EQ(std::vector<std::uint8_t>(after.begin(), after.begin() + 5),
               (std::vector<std::uint8_t>{5, 2, 3, 1, 1}));
-    // Reserved bytes, name bytes past the length and padding all travel unchanged.
+    // Reserved bytes, name bytes past the length and padding all travel unchanged; the
+    // entries below the new one move down one rank, whole.
     const std::size_t entry = ListOffset(17) + kEntrySize;
     for (std::size_t i = 5; i < kRecordSize; ++i) {
-        if (i < entry || i >= entry + kEntrySize) {
+        if (i < entry || i >= ListOffset(18)) {
             ASSERT_EQ(before[i], after[i]) << "byte " << i;
+        } else if (i >= entry + kEntrySize) {
+            ASSERT_EQ(before[i - kEntrySize], after[i]) << "byte " << i;
         }
     }
-    // The new name is three bytes; the old bytes after it stay in the entry.
-    EXPECT_EQ(after[entry + 6], before[entry + 6]);
+    // The new entry takes over the padding byte of the entry that stood at its rank.
+    EXPECT_EQ(after[entry + 23], before[entry + 23]);
 }
 
 TEST_F(DataFileTest, ShortOrMissingFileFailsWithItsNameAndChangesNothing) {
@@ -161,9 +163,9 @@ TEST_F(DataFileTest, FailedWriteKeepsOldFileAndMemoryAndLeavesNoTemporary) {
     DataFile file(File());
     Settings settings;
     ASSERT_TRUE(file.LoadDataFile(settings).ok);
-    HighScoreList list = file.store().GetList(3);
-    list[0].setScore(999);
-    file.store().ReplaceList(3, list);
+    WorkingList working;
+    working.FillAndInsert(file.store(), 3, 60000, 9);
+    ASSERT_TRUE(working.StoreEntry(U"Ann", file.store()));
 
     // A file-size limit fails the temporary file and an in-place rewrite alike, so the
     // rewrite is not tried: a write cut off there would mix new bytes into the old file.
@@ -180,13 +182,14 @@ TEST_F(DataFileTest, FailedWriteKeepsOldFileAndMemoryAndLeavesNoTemporary) {
     EXPECT_FALSE(result.ok);
     EXPECT_FALSE(result.message.empty());
     EXPECT_EQ(ReadBytes(File()), original);
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
-    EXPECT_EQ(file.store().GetList(3)[0].score(), 999);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 2)
+        << "the data file and its lock file only";
+    EXPECT_EQ(file.store().GetList(3)[0].score(), 60000);
     // Once the disk has room again the kept result is saved.
     ASSERT_TRUE(file.SaveDataFile(settings).ok);
     DataFile again(File());
     ASSERT_TRUE(again.LoadDataFile(settings).ok);
-    EXPECT_EQ(again.store().GetList(3)[0].score(), 999);
+    EXPECT_EQ(again.store().GetList(3)[0].score(), 60000);
 }
 
 // --- Saving where a temporary file cannot be used -------------------------------------
@@ -202,7 +205,7 @@ std::vector<std::string> Leftovers(const fs::path& dir) {
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(dir)) {
         const std::string name = entry.path().filename().string();
-        if (name != kDataFileName && name != "target") {
+        if (name != kDataFileName && name != "target" && name != "Quorelin.dat.lock") {
             names.push_back(name);
         }
     }
@@ -246,9 +249,9 @@ TEST_F(DataFileTest, WithoutAUsableTemporaryTheFileIsRewrittenInPlace) {
         TemporaryFails file(File(), fault);
         Settings settings;
         ASSERT_TRUE(file.LoadDataFile(settings).ok);
-        HighScoreList list = file.store().GetList(20);
-        list[11].setScore(4321);
-        file.store().ReplaceList(20, list);
+        WorkingList working;
+        working.FillAndInsert(file.store(), 20, 20000, 9);
+        ASSERT_TRUE(working.StoreEntry(U"Ann", file.store()));
         settings.Language = 2;
 
         const DataFileResult result = file.SaveDataFile(settings);
@@ -298,7 +301,8 @@ TEST_F(DataFileTest, ASymlinkedFileIsSavedIntoItsTargetAndStaysALink) {
     EXPECT_EQ(fs::read_symlink(File()), fs::path("target") / "scores.bin");
     EXPECT_EQ(ReadBytes(targetDir / "scores.bin")[0], 4);
     EXPECT_TRUE(Leftovers(dir_).empty());
-    EXPECT_EQ(std::distance(fs::directory_iterator(targetDir), fs::directory_iterator()), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(targetDir), fs::directory_iterator()), 2)
+        << "the file and its lock file only";
 }
 
 TEST_F(DataFileTest, TheSavedFileKeepsTheOldModeAndWherePossibleItsOwner) {
@@ -342,41 +346,45 @@ TEST_F(DataFileTest, AStaleTemporaryIsRemovedAndALinkPlantedThereIsNotFollowed) 
         Settings settings;
         ASSERT_TRUE(file.LoadDataFile(settings).ok);
         settings.Language = link ? 1 : 2;
-        ASSERT_TRUE(file.SaveDataFile(settings).ok);
-        EXPECT_FALSE(fs::exists(fs::symlink_status(temp)));
+        // A link there is no temporary of the game's: the save says so and leaves it.
+        EXPECT_EQ(file.SaveDataFile(settings).problem,
+                  link ? DataFileProblem::NotAFile : DataFileProblem::None);
+        EXPECT_EQ(fs::exists(fs::symlink_status(temp)), link);
         EXPECT_EQ(ReadBytes(File()).size(), kRecordSize);
-        EXPECT_EQ(ReadBytes(File())[0], settings.Language);
+        EXPECT_EQ(ReadBytes(File())[0], 2);
         EXPECT_EQ(ReadBytes(victim), (std::vector<std::uint8_t>{1, 2, 3}));
     }
 }
 
 // --- A save killed at any moment ------------------------------------------------------
 
-// Save number v of the kill test: fields at the start, in the middle and at the end of
-// the record carry v, so a file written only in part shows.
+// Save number v of the kill test: the language and a result of score v in the lists at
+// the start, in the middle and at the end of the record, so a file written only in part
+// shows.
 void ApplyVersion(std::int32_t v, Settings& settings, HighScoreStore& store) {
     settings.Language = static_cast<std::uint8_t>(1 + v % 5);
-    HighScoreList first = store.GetList(1);
-    first[0].setScore(static_cast<std::uint16_t>(v));
-    first[0].setLevel(v);
-    store.ReplaceList(1, first);
-    HighScoreList middle = store.GetList(10);
-    middle[5].setLevel(v);
-    store.ReplaceList(10, middle);
-    HighScoreList last = store.GetList(20);
+    HighScoreEntry entry;
     char name[21];
     std::snprintf(name, sizeof name, "v%09d", static_cast<int>(v));
-    last[11].setNameBytes(name);
-    last[11].setLevel(v);
-    store.ReplaceList(20, last);
+    entry.setNameBytes(name);
+    entry.setScore(static_cast<std::uint16_t>(100 + v));  // above every shipped score
+    entry.setLevel(v);
+    for (const int table : {1, 10, 20}) {
+        HighScoreList list = store.GetList(table);
+        InsertEntry(list, 100 + v, entry);
+        store.StoreEntry(table, list, 100 + v, entry);
+    }
 }
 
+// The file after saves 0..v, one after the other.
 DataRecord VersionRecord(std::int32_t v) {
     DataRecord record = DefaultDataRecord();
     Settings settings;
     HighScoreStore store;
     DecodeRecord(record, settings, store);
-    ApplyVersion(v, settings, store);
+    for (std::int32_t u = 0; u <= v; ++u) {
+        ApplyVersion(u, settings, store);
+    }
     EncodeRecord(settings, store, record);
     return record;
 }
@@ -437,7 +445,7 @@ TEST_F(DataFileTest, AKilledSaveLeavesOneCompleteVersionAndAtMostOneTemporary) {
         Settings settings;
         HighScoreStore store;
         DecodeRecord(record, settings, store);
-        const std::int32_t saved = store.GetList(20)[11].level();
+        const std::int32_t saved = store.GetList(20)[0].level();
         ASSERT_GT(saved, version) << "trial " << trial << ": the child's first save is kept";
         ASSERT_EQ(record, VersionRecord(saved)) << "trial " << trial << ": a torn file";
         version = saved;
@@ -483,8 +491,9 @@ TEST(Windows1252, NamesInAnyAlphabetEncodeOneByteACharacter) {
 }
 
 TEST(ShippedData, DefaultFilesLoadAndMatchTheirGenerator) {
-    const DataRecord expected = DefaultDataRecord();
     for (const char* name : {kDataFileName, kReserveFileName}) {
+        const bool reserve = name == std::string(kReserveFileName);
+        const DataRecord expected = reserve ? ReserveDataRecord() : DefaultDataRecord();
         const fs::path path = fs::path(QUORELIN_SOURCE_DIR) / "data" / name;
         const std::vector<std::uint8_t> bytes = ReadBytes(path);
         ASSERT_EQ(bytes.size(), kRecordSize) << name;
@@ -500,7 +509,7 @@ TEST(ShippedData, DefaultFilesLoadAndMatchTheirGenerator) {
         for (int t = 1; t <= kTableCount; ++t) {
             const HighScoreList list = file.store().GetList(t);
             for (std::size_t r = 0; r < kEntriesPerList; ++r) {
-                ASSERT_GT(list[r].nameLength(), 0);
+                ASSERT_EQ(list[r].nameLength() > 0, !reserve);
                 ASSERT_LE(list[r].score(), 24);
                 if (r > 0) {
                     ASSERT_GE(list[r - 1].score(), list[r].score());
