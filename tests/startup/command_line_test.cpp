@@ -12,25 +12,33 @@ using Action = CommandLine::Action;
 TEST(CommandLine, HelpVersionAndUnknownOptions) {
     struct Case {
         std::vector<std::string> args;
-        Action action;
+        Action action;  // before the window system took its options; after
+        Action refused;
         std::string messageStart;
     };
     const Case cases[] = {
-        {{}, Action::Run, ""},
-        {{"-platform", "offscreen"}, Action::Run, ""},
-        {{"-reverse"}, Action::Run, ""},
-        {{"--help"}, Action::Help, "Usage: quorelin"},
-        {{"-h"}, Action::Help, "Usage: quorelin"},
-        {{"--version"}, Action::Version, "Quorelin 2023-12\n"},
-        {{"-platform", "offscreen", "--version"}, Action::Version, "Quorelin 2023-12"},
-        {{"--colour"}, Action::Error, "quorelin: unknown option '--colour'"},
-        {{"-platform"}, Action::Error, "quorelin: unknown option '-platform'"},
-        {{"level7"}, Action::Error, "quorelin: unknown option 'level7'"},
+        {{}, Action::Run, Action::Run, ""},
+        {{"-platform", "offscreen"}, Action::Run, Action::Error, ""},
+        {{"-reverse"}, Action::Run, Action::Error, ""},
+        {{"--help"}, Action::Help, Action::Help, "Usage: quorelin"},
+        {{"-h"}, Action::Help, Action::Help, "Usage: quorelin"},
+        {{"--version"}, Action::Version, Action::Version, "Quorelin 2023-12\n"},
+        {{"-platform", "offscreen", "--version"},
+         Action::Version,
+         Action::Version,
+         "Quorelin 2023-12"},
+        {{"--colour"}, Action::Run, Action::Error, "quorelin: unknown option '--colour'"},
+        {{"level7"}, Action::Run, Action::Error, "quorelin: unknown option 'level7'"},
     };
     for (const Case& c : cases) {
-        const CommandLine line = ParseCommandLine(c.args);
-        EXPECT_EQ(line.action, c.action) << ::testing::PrintToString(c.args);
-        EXPECT_EQ(line.message.rfind(c.messageStart, 0), 0u) << line.message;
+        for (const auto unknown : {UnknownArguments::PassOn, UnknownArguments::Refuse}) {
+            const CommandLine line = ParseCommandLine(c.args, unknown);
+            const Action action = unknown == UnknownArguments::PassOn ? c.action : c.refused;
+            EXPECT_EQ(line.action, action) << ::testing::PrintToString(c.args);
+            if (action != Action::Run) {
+                EXPECT_EQ(line.message.rfind(c.messageStart, 0), 0u) << line.message;
+            }
+        }
     }
 }
 

@@ -1,6 +1,6 @@
-// How the program ends when it cannot simply save and close: termination signals, a
-// failed save on close, and a second copy in the same folder. Each test runs the whole
-// program in a folder of its own; a watchdog ends a test that would hang.
+// How the program ends when it cannot simply save and close: termination signals and a
+// failed save on close. Each test runs the whole program in a folder of its own; a
+// watchdog ends a test that would hang.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -8,7 +8,6 @@
 #include <unistd.h>
 
 #include <QApplication>
-#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -21,10 +20,10 @@
 #include "menus/main_window.h"
 #include "menus/options_window.h"
 #include "play/play_window.h"
-#include "startup/instance_lock.h"
 #include "startup/program_windows.h"
 #include "startup/startup.h"
 #include "store/data_file.h"
+#include "store/high_score_list.h"
 
 namespace quorelin {
 namespace {
@@ -101,16 +100,14 @@ protected:
     }
 
     // What lives only in memory until a save: the language chosen in the main window and
-    // a result put straight into the store.
+    // a result stored by the list rule.
     static void ChangeInMemory(StartedProgram& p) {
         p.windows.options.close();
         p.windows.main.BitBtn7->click();
         p.windows.main.BitBtn13->click();  // Frisian
-        HighScoreList list = p.dataFile.store().GetList(5);
-        list[0].setScore(4321);
-        list[0].setNameBytes("Sanne");
-        list[0].setLevel(7);
-        p.dataFile.store().ReplaceList(5, list);
+        WorkingList working;
+        working.FillAndInsert(p.dataFile.store(), 5, 4321, 7);
+        working.StoreEntry(U"Sanne", p.dataFile.store());
     }
     static void ExpectChangesInTheFile() {
         const std::vector<std::uint8_t> bytes = ReadFile(kDataFileName);
@@ -212,67 +209,6 @@ TEST_F(Ending, QuitWithoutSavingLeavesTheFileAsItWas) {
     EXPECT_EQ(questions, 1);
     EXPECT_TRUE(reported_.empty());
     EXPECT_EQ(ReadFile(kDataFileName), before);
-}
-
-// --- One copy per folder --------------------------------------------------------------
-
-TEST_F(Ending, ASecondCopyInTheSameFolderIsRefusedAndTheFirstSavesNormally) {
-    int secondStatus = -1;
-    QString secondErrors;
-    bool fileUntouched = false;
-    StartUpHooks hooks;
-    hooks.started = [&](StartedProgram& p) {
-        ChangeInMemory(p);
-        const std::vector<std::uint8_t> before = ReadFile(kDataFileName);
-        QProcess second;
-        second.start(QStringLiteral(QUORELIN_SECOND_COPY), {QString::fromStdString(dir_.string())});
-        ASSERT_TRUE(second.waitForFinished(30000));
-        secondStatus = second.exitCode();
-        secondErrors = QString::fromUtf8(second.readAllStandardError());
-        fileUntouched = ReadFile(kDataFileName) == before;
-        p.windows.main.BitBtn8->click();  // Exit
-    };
-    EXPECT_EQ(Run(hooks), 0);
-    EXPECT_EQ(secondStatus, 1);
-    EXPECT_TRUE(secondErrors.contains("already running")) << secondErrors.toStdString();
-    EXPECT_TRUE(fileUntouched);
-    ExpectChangesInTheFile();
-    EXPECT_TRUE(reported_.empty());
-}
-
-TEST_F(Ending, TheLockOfAKilledCopyDoesNotBlockTheNextStart) {
-    // Also where no lock file can be made: the data file itself carries the lock then.
-    for (const bool lockFileUnusable : {false, true}) {
-        SCOPED_TRACE(lockFileUnusable ? "no lock file" : "lock file");
-        fs::remove(std::string(kDataFileName) + ".lock");
-        if (lockFileUnusable) {
-            fs::create_symlink("nowhere", std::string(kDataFileName) + ".lock");
-        }
-        int ready[2];
-        ASSERT_EQ(::pipe(ready), 0);
-        const pid_t copy = ::fork();
-        ASSERT_GE(copy, 0);
-        if (copy == 0) {
-            const InstanceLock lock(kDataFileName);
-            const char held = lock.state() == InstanceLock::State::Held ? 1 : 0;
-            [[maybe_unused]] const ssize_t n = ::write(ready[1], &held, 1);
-            ::pause();
-            ::_exit(0);
-        }
-        char held = 0;
-        ASSERT_EQ(::read(ready[0], &held, 1), 1);
-        ::close(ready[0]);
-        ::close(ready[1]);
-        EXPECT_EQ(held, 1);
-        {
-            const InstanceLock second(kDataFileName);
-            EXPECT_EQ(second.state(), InstanceLock::State::HeldByAnother);
-        }
-        ::kill(copy, SIGKILL);
-        ASSERT_EQ(::waitpid(copy, nullptr, 0), copy);
-        const InstanceLock next(kDataFileName);
-        EXPECT_EQ(next.state(), InstanceLock::State::Held);
-    }
 }
 
 }  // namespace

@@ -155,7 +155,8 @@ TEST(MainWindowClose, AFailedSaveAsksAndEachAnswerDoesWhatItSays) {
         EXPECT_EQ(window.isVisible(), !c.closed);
         ASSERT_EQ(questions.size(), 1u) << "asked once; a second attempt that works asks no more";
         EXPECT_TRUE(questions[0].contains("missing/Quorelin.dat")) << "says why";
-        EXPECT_TRUE(questions[0].contains("lost")) << "says what quitting without saving loses";
+        EXPECT_TRUE(questions[0].contains("verloren")) << "says what quitting without saving "
+                                                          "loses, in the player's language";
         EXPECT_EQ(window.FinalSaveWanted(), c.finalSaveWanted);
         EXPECT_EQ(std::filesystem::exists(file), c.saved);
         if (c.saved) {
