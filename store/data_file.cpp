@@ -458,6 +458,9 @@ DataFileResult DataFile::SaveThroughTemporary(const Session& s, const DataRecord
         }
     }
     Fd fd(CreateTemporary(temp));
+    if (fd.get() < 0 && errno == EEXIST) {
+        return Changed();  // another copy's temporary, made since the look above
+    }
     if (fd.get() < 0) {
         tryInPlace = true;
         return DataFileResult::Failure(DataFileProblem::CannotWrite, path_, errno);
