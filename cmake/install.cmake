@@ -1,7 +1,8 @@
 # Installing the game as a desktop program, and its Debian package (cpack -G DEB):
-# the game itself, the shipped lists as read-only defaults, a launcher command on the
-# PATH that runs the game in the player's own data folder, a desktop entry, icons drawn
-# by the game's own painter, AppStream metadata and a manual page.
+# the game itself, the shipped lists it fills a new data folder with, a launcher command
+# on the PATH that names the data folder (the player's own, or a class-room folder), a
+# desktop entry, icons drawn by the game's own painter, AppStream metadata and a manual
+# page. The game finds the shipped lists from its own folder (startup/CMakeLists.txt).
 include(GNUInstallDirs)
 
 # The release is written once, in the program's source.
@@ -11,9 +12,8 @@ set(APPSTREAM_ID org.quorelin.quorelin)
 set(dist ${PROJECT_BINARY_DIR}/dist)
 
 # The launcher, once for this build folder (./quorelin.sh play) and once as installed,
-# where it finds the game and the defaults relative to itself.
+# where it finds the game relative to itself.
 set(LAUNCHER_GAME $<TARGET_FILE:quorelin>)
-set(LAUNCHER_DEFAULTS ${PROJECT_SOURCE_DIR}/data)
 configure_file(dist/quorelin.in ${dist}/build-tree-launcher.in @ONLY)
 file(GENERATE OUTPUT ${PROJECT_BINARY_DIR}/quorelin-launcher INPUT ${dist}/build-tree-launcher.in
      FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
@@ -21,9 +21,7 @@ file(GENERATE OUTPUT ${PROJECT_BINARY_DIR}/quorelin-launcher INPUT ${dist}/build
 set(game_dir ${CMAKE_INSTALL_LIBEXECDIR}/quorelin)
 set(defaults_dir ${CMAKE_INSTALL_DATADIR}/quorelin)
 file(RELATIVE_PATH to_game ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_PREFIX}/${game_dir}/quorelin)
-file(RELATIVE_PATH to_defaults ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_PREFIX}/${defaults_dir})
 set(LAUNCHER_GAME "$here/${to_game}")
-set(LAUNCHER_DEFAULTS "$here/${to_defaults}")
 configure_file(dist/quorelin.in ${dist}/quorelin @ONLY)
 
 configure_file(dist/quorelin.desktop.in ${dist}/${APPSTREAM_ID}.desktop @ONLY)

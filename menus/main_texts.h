@@ -130,9 +130,31 @@ inline constexpr const char* kTableWarning =
     "again! ";
 
 // The question when a close other than Exit could not save; %1 is the reason.
-inline constexpr const char* kCloseNotSaved =
+inline constexpr Texts kCloseNotSaved{
     "The high scores and settings could not be saved:\n%1\n\nTry again, quit without "
     "saving, or cancel to go back to the game. If you quit without saving, the high scores "
-    "entered and the settings changed since the last successful save are lost.";
+    "entered and the settings changed since the last successful save are lost.",
+    "No se han podido guardar las puntuaciones ni los ajustes:\n%1\n\nVuelve a intentarlo, "
+    "sal sin guardar o cancela para volver al juego. Si sales sin guardar, se pierden las "
+    "puntuaciones y los ajustes cambiados desde la última vez que se guardaron bien.",
+    "De topscores en instellingen konden niet worden opgeslagen:\n%1\n\nProbeer het "
+    "opnieuw, stop zonder op te slaan, of annuleer om terug te gaan naar het spel. Als je "
+    "stopt zonder op te slaan, gaan de topscores en instellingen die sinds de laatste "
+    "geslaagde keer opslaan zijn veranderd verloren.",
+    "De topskoares en ynstellings koene net bewarre wurde:\n%1\n\nBesykje it nochris, "
+    "stopje sûnder te bewarjen, of annulearje om werom te gean nei it spul. Asto stopst "
+    "sûnder te bewarjen, reitsje de topskoares en ynstellings dy't sûnt de lêste kear dat "
+    "it goed bewarre waard feroare binne, kwyt.",
+    "Die Rekorde und Einstellungen konnten nicht gespeichert werden:\n%1\n\nVersuche es "
+    "noch einmal, beende ohne zu speichern oder brich ab, um zum Spiel zurückzukehren. Wenn "
+    "du ohne zu speichern beendest, gehen die Rekorde und Einstellungen verloren, die seit "
+    "dem letzten erfolgreichen Speichern dazugekommen sind oder geändert wurden."};
+// The question's three answers.
+inline constexpr Texts kTryAgainCaption{"Try again", "Reintentar", "Opnieuw proberen",
+                                        "Nochris besykje", "Erneut versuchen"};
+inline constexpr Texts kQuitWithoutSavingCaption{"Quit without saving", "Salir sin guardar",
+                                                 "Stoppen zonder opslaan", "Stopje sûnder bewarjen",
+                                                 "Beenden ohne Speichern"};
+inline constexpr Texts kCancelCaption{"Cancel", "Cancelar", "Annuleren", "Annulearje", "Abbrechen"};
 
 }  // namespace quorelin::main_texts

@@ -21,6 +21,7 @@
 #include "kit/window_frame.h"
 #include "menus/main_texts.h"
 #include "menus/menu_keys.h"
+#include "store/data_file_texts.h"
 
 namespace quorelin {
 namespace {
@@ -43,14 +44,14 @@ QAction* MakeMenu(QMenuBar* bar, const char* name) {
 
 // The question after a failed save on close; every other way out of the box (Escape, the
 // box's own close, a dialog ended by the program's end) counts as Cancel.
-CloseAnswer AskOnFailedClose(QWidget* parent, const QString& text) {
+CloseAnswer AskOnFailedClose(QWidget* parent, const QString& text, std::size_t language) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Quorelin"), text, QMessageBox::NoButton,
                     parent);
     box.setTextFormat(Qt::PlainText);
-    QPushButton* again = box.addButton(QStringLiteral("Try again"), QMessageBox::AcceptRole);
+    QPushButton* again = box.addButton(Text(kTryAgainCaption[language]), QMessageBox::AcceptRole);
     QPushButton* quit =
-        box.addButton(QStringLiteral("Quit without saving"), QMessageBox::DestructiveRole);
-    box.addButton(QMessageBox::Cancel);
+        box.addButton(Text(kQuitWithoutSavingCaption[language]), QMessageBox::DestructiveRole);
+    box.addButton(Text(kCancelCaption[language]), QMessageBox::RejectRole);
     box.setDefaultButton(again);
     box.exec();
     if (box.clickedButton() == again) {
@@ -90,7 +91,9 @@ MainWindow::MainWindow(Settings& settings, GameState& game, DataFile& dataFile)
     reportWarning_ = [this](const QString& title, const QString& text) {
         QMessageBox::warning(this, title, text, QMessageBox::Ok);
     };
-    askCloseQuestion_ = [this](const QString& text) { return AskOnFailedClose(this, text); };
+    askCloseQuestion_ = [this](const QString& text) {
+        return AskOnFailedClose(this, text, static_cast<std::size_t>(LanguageIndex()));
+    };
     realScreenHeight_ = [] {
         const QScreen* screen = QGuiApplication::primaryScreen();
         return screen != nullptr ? screen->size().height() : 0;
@@ -528,7 +531,8 @@ void MainWindow::ExitClick() {
     const DataFileResult result = dataFile_.SaveDataFile(settings_);
     if (!result.ok) {
         std::cerr << "Quorelin: " << result.message << '\n';
-        reportError_(QString::fromStdString(result.message));
+        reportError_(QString::fromStdString(
+            DescribeProblem(result, static_cast<std::size_t>(LanguageIndex()))));
         return;
     }
     saved_ = true;
@@ -544,8 +548,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
             break;
         }
         std::cerr << "Quorelin: " << result.message << '\n';
-        const CloseAnswer answer = askCloseQuestion_(
-            QString::fromUtf8(kCloseNotSaved).arg(QString::fromStdString(result.message)));
+        const auto language = static_cast<std::size_t>(LanguageIndex());
+        const CloseAnswer answer =
+            askCloseQuestion_(Text(kCloseNotSaved[language])
+                                  .arg(QString::fromStdString(DescribeProblem(result, language))));
         if (answer == CloseAnswer::QuitWithoutSaving) {
             finalSaveWanted_ = false;
             break;

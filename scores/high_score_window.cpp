@@ -22,6 +22,7 @@
 #include "scores/scores_layout.h"
 #include "scores/scores_pictures.h"
 #include "scores/scores_texts.h"
+#include "store/data_file_texts.h"
 #include "store/windows1252.h"
 
 namespace quorelin {
@@ -324,9 +325,13 @@ void HighScoreWindow::FormShow() {
         game_.LevelScore = 0;
     }
     AdjustScoresWindowForMode(*this, settings_, afterGame);
-    // 6, 7, 8.
+    // 6, 7, 8. The lists as the file holds them now, with what other copies of the game
+    // in the same folder have saved since.
     CheckScreen();
     FitHeading();
+    if (const DataFileResult refreshed = dataFile_.Refresh(); !refreshed.ok) {
+        std::cerr << "Quorelin: " << refreshed.message << '\n';
+    }
     FillAndInsert(table, game_.LevelScore, game_.StartLevel);
 }
 
@@ -418,8 +423,14 @@ void HighScoreWindow::SaveStoredEntry() {
     }
     std::cerr << "Quorelin: " << saved.message << '\n';
     dialogOpen_ = true;
-    dialogs_.reportSaveError(Text(kEntryNotSaved).arg(QString::fromStdString(saved.message)));
+    dialogs_.reportSaveError(Text(kEntryNotSaved[Language()])
+                                 .arg(QString::fromStdString(DescribeProblem(saved, Language()))));
     dialogOpen_ = false;
+}
+
+void HighScoreWindow::StoreBeforeTheEnd() {
+    const QList<uint> typed = NameBox->text().toUcs4();
+    working_.StoreEntry(std::u32string(typed.begin(), typed.end()), dataFile_.store());
 }
 
 bool HighScoreWindow::AskLeaveWithoutName(bool closeRequest) {

@@ -68,6 +68,10 @@ public:
     const HighScoreList& WorkingCopy() const { return working_.List(); }
     bool EntryPending() const { return working_.EntryPending(); }
     int NewEntryRank() const { return working_.NewEntryRank(); }
+    // The program is ending unasked (a termination signal, the end of the session): a
+    // pending entry is stored with the name typed so far, or the default, without a
+    // dialog and without a save, which the ending makes next.
+    void StoreBeforeTheEnd();
     // The table number as text, as the headings show it.
     const QString& TableText() const { return tableText_; }
 

@@ -42,8 +42,16 @@ inline constexpr const char* kScreenChanged =
     "again! ";
 // The report of a stored entry that could not be saved; %1 is the reason.
 inline constexpr const char* kEntryNotSavedTitle = "Quorelin";
-inline constexpr const char* kEntryNotSaved =
+inline constexpr Texts kEntryNotSaved{
     "The new high score could not be written to the data file yet:\n%1\n\nIt stays in the "
-    "list, and the game tries to save it again when it ends.";
+    "list, and the game tries to save it again when it ends.",
+    "La nueva puntuación todavía no se ha podido guardar en el archivo de datos:\n%1\n\n"
+    "Sigue en la lista, y el juego volverá a intentar guardarla al terminar.",
+    "De nieuwe topscore kon nog niet in het gegevensbestand worden geschreven:\n%1\n\nHij "
+    "blijft in de lijst staan, en het spel probeert hem opnieuw op te slaan als het stopt.",
+    "De nije topskoare koe noch net yn it gegevensbestân skreaun wurde:\n%1\n\nHy bliuwt yn "
+    "de list stean, en it spul besiket him nochris te bewarjen as it ophâldt.",
+    "Der neue Rekord konnte noch nicht in die Datendatei geschrieben werden:\n%1\n\nEr "
+    "bleibt in der Liste, und das Spiel versucht beim Beenden noch einmal, ihn zu speichern."};
 
 }  // namespace quorelin::scores_texts

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "game/language.h"
 #include "game/startup_rules.h"
 #include "game/state.h"
 #include "kit/pictures.h"
@@ -20,24 +21,60 @@
 #include "kit/window_frame.h"
 #include "menus/main_window.h"
 #include "menus/options_window.h"
+#include "scores/high_score_window.h"
 #include "startup/command_line.h"
-#include "startup/instance_lock.h"
+#include "startup/data_folder.h"
 #include "startup/program_windows.h"
 #include "startup/splash_window.h"
+#include "startup/startup_texts.h"
 #include "startup/unattended_end.h"
 #include "store/data_file.h"
+#include "store/data_file_texts.h"
+#include "store/data_folder.h"
 
 namespace quorelin {
 namespace {
 
-// A data file problem reaches both the player and the terminal.
-void ReportDataFileError(const StartUpHooks& hooks, const std::string& message) {
-    std::cerr << "Quorelin: " << message << '\n';
-    if (hooks.reportError) {
-        hooks.reportError(message);
-    } else {
-        QMessageBox::critical(nullptr, "Quorelin", QString::fromStdString(message));
+// A data file or folder problem reaches both the player, in `language` (1..5), and the
+// terminal. `fatal`: the game cannot start, and says so.
+void ReportProblem(const StartUpHooks& hooks, const DataFileResult& problem, int language,
+                   bool fatal) {
+    const std::size_t i = LanguageIndex(language);
+    std::cerr << "Quorelin: " << problem.message << '\n';
+    std::string shown = DescribeProblem(problem, i);
+    if (fatal) {
+        shown += std::string("\n") + startup_texts::kCannotStart[i];
     }
+    if (hooks.reportError) {
+        hooks.reportError(shown);
+    } else {
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("Quorelin"),
+                        QString::fromStdString(shown), QMessageBox::Ok);
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
+    }
+}
+
+// Makes and fills the data folder the command line chose. Returns the data file's path,
+// or none after the problem has been reported.
+std::optional<std::filesystem::path> PrepareDataFile(const StartUpHooks& hooks,
+                                                     const CommandLine& line) {
+    const std::optional<std::filesystem::path> folder = ChosenDataFolder(line);
+    if (!folder) {
+        return std::filesystem::path(kDataFileName);
+    }
+    if (!HoldsShippedFiles(*folder)) {
+        bool found = false;
+        const std::filesystem::path shipped = ShippedFolder(found);
+        const DataFileResult prepared =
+            found ? PrepareDataFolder(*folder, shipped)
+                  : DataFileResult::Failure(DataFileProblem::NoShippedFiles, shipped);
+        if (!prepared.ok) {
+            ReportProblem(hooks, prepared, SystemLanguage(), true);
+            return std::nullopt;
+        }
+    }
+    return *folder / kDataFileName;
 }
 
 // Qt reads its scale factor once, as the application starts: it is set for that moment
@@ -103,6 +140,13 @@ int RunQuorelin(int argc, char** argv, const StartUpHooks& hooks) {
     args.push_back(nullptr);
     std::optional<QApplication> app;
     StartApplication(app, args, argc);
+    // Qt has taken its own options out; what is left must be the game's.
+    const CommandLine line = ParseCommandLine(
+        std::vector<std::string>(args.begin() + 1, args.begin() + argc), UnknownArguments::Refuse);
+    if (line.action != CommandLine::Action::Run) {
+        (line.action == CommandLine::Action::Error ? std::cerr : std::cout) << line.message;
+        return line.action == CommandLine::Action::Error ? 2 : 0;
+    }
     QApplication::setApplicationName("Quorelin");
     // Every window shows the program icon, the same picture as the splash's and the
     // installed icon theme's.
@@ -120,24 +164,17 @@ int RunQuorelin(int argc, char** argv, const StartUpHooks& hooks) {
     game.GameKind = 0;
     const TimeOfDay startTime = CurrentTimeOfDay();
 
-    DataFile dataFile(kDataFileName);
+    const std::optional<std::filesystem::path> dataPath = PrepareDataFile(hooks, line);
+    if (!dataPath) {
+        return 1;
+    }
+    // Other copies of the game may use the same file at the same time: each save merges.
+    DataFile dataFile(*dataPath);
     if (DataFileResult loaded = dataFile.LoadDataFile(settings); !loaded.ok) {
-        ReportDataFileError(hooks,
-                            loaded.message + "\nThe game cannot start without its data file.");
+        ReportProblem(hooks, loaded, SystemLanguage(), true);
         return 1;
     }
     ApplyStartUpSettings(settings);
-    // One copy per data file: a second one changes nothing and ends.
-    const InstanceLock instanceLock(dataFile.path());
-    if (instanceLock.state() == InstanceLock::State::HeldByAnother) {
-        ReportDataFileError(hooks,
-                            "Quorelin is already running in this folder. Use the game that is "
-                            "already open; this copy ends without changing anything.");
-        return 1;
-    }
-    if (instanceLock.state() == InstanceLock::State::Unavailable) {
-        std::cerr << "Quorelin: " << instanceLock.reason() << '\n';
-    }
     UnattendedEnd unattendedEnd(dataFile, settings, input);
 
     const QSize screen = QGuiApplication::primaryScreen()->size();
@@ -164,6 +201,8 @@ int RunQuorelin(int argc, char** argv, const StartUpHooks& hooks) {
     ProgramWindows windows(settings, game, input, dataFile, building);
     PauseMs(1);
     MainWindow& mainWindow = windows.main;
+    // A name being typed when the program is ended from outside is stored with the rest.
+    unattendedEnd.SetBeforeSave([&windows] { windows.scores.StoreBeforeTheEnd(); });
     OptionsWindow& optionsWindow = windows.options;
 
     // The window keeps its whole client area, so its last lines are never cut off; where
@@ -199,7 +238,7 @@ int RunQuorelin(int argc, char** argv, const StartUpHooks& hooks) {
         return status;
     }
     if (DataFileResult saved = dataFile.SaveDataFile(settings); !saved.ok) {
-        ReportDataFileError(hooks, saved.message);
+        ReportProblem(hooks, saved, settings.Language, false);
         return 1;
     }
     return status;

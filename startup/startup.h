@@ -25,13 +25,14 @@ struct StartedProgram {
 
 // Lets tests and benchmarks watch the start-up; the program uses the defaults.
 struct StartUpHooks {
-    // Shows a data file problem to the player; by default a message box.
+    // Shows a data file or folder problem to the player; by default a message box.
     std::function<void(const std::string&)> reportError;
     // Runs from the message loop right after the options window has been shown.
     std::function<void(StartedProgram&)> started;
 };
 
-// Runs the program in the current directory and returns the process's exit status.
+// Runs the program and returns the process's exit status. Without --data-dir or
+// --player-data the data file is the one in the current folder.
 int RunQuorelin(int argc, char** argv, const StartUpHooks& hooks = {});
 
 }  // namespace quorelin

@@ -99,6 +99,9 @@ void UnattendedEnd::EndNow(int status) {
     }
     ended_ = true;
     status_ = status;
+    if (beforeSave_) {
+        beforeSave_();
+    }
     if (const DataFileResult saved = dataFile_.SaveDataFile(settings_); !saved.ok) {
         std::cerr << "Quorelin: " << saved.message
                   << "\nQuorelin: the program was ended from outside; the high scores and "

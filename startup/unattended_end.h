@@ -10,6 +10,7 @@
 #include <QObject>
 #include <array>
 #include <csignal>
+#include <functional>
 
 #include "game/state.h"
 
@@ -30,6 +31,8 @@ public:
     UnattendedEnd(const UnattendedEnd&) = delete;
     UnattendedEnd& operator=(const UnattendedEnd&) = delete;
 
+    // Runs right before the save: what waits unstored (a name being typed) is stored.
+    void SetBeforeSave(std::function<void()> beforeSave) { beforeSave_ = std::move(beforeSave); }
     // Saves once (a failure is written to stderr), stops a running game and leaves every
     // message loop with `status`. Only the first call counts.
     void EndNow(int status);
@@ -44,6 +47,7 @@ private:
     DataFile& dataFile_;
     const Settings& settings_;
     InputRequests& input_;
+    std::function<void()> beforeSave_;
     int readFd_ = -1;
     int writeFd_ = -1;
     QSocketNotifier* notifier_ = nullptr;

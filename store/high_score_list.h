@@ -17,6 +17,9 @@ std::uint16_t StoredScore(std::int32_t score);
 // move down one rank, rank 12 drops off, and the new entry gets the score, a name of 18
 // blanks and the level. Returns the rank 1..12, or 0 when nothing was lower.
 int InsertResult(HighScoreList& list, std::int32_t score, std::int32_t level);
+// The same rule for a whole entry that a game's `score` earned: it moves in as its 28
+// bytes. Returns the rank 1..12, or 0 when nothing was lower.
+int InsertEntry(HighScoreList& list, std::int32_t score, const HighScoreEntry& entry);
 
 // The list the high-score window shows: a working copy of one table's list with a
 // result offered to it. An entry that found a rank is pending until it is stored or
@@ -27,8 +30,9 @@ public:
     void FillAndInsert(const HighScoreStore& store, int table, std::int32_t score,
                        std::int32_t level);
     // Writes `name` into the pending entry (an empty name as "Jan Klaasen", a longer one
-    // cut to 20 characters) and replaces the store's list with the working copy. Does
-    // nothing and returns false when no entry is pending; the entry stays pending.
+    // cut to 20 characters, control characters as blanks) and stores the working copy as
+    // the table's list. Does nothing and returns false when no entry is pending or it was
+    // stored already; the entry stays pending.
     bool StoreEntry(std::u32string name, HighScoreStore& store);
     // The entry is done with: stored for good, or dropped unstored.
     void EndEntry() { entryPending_ = false; }
@@ -42,7 +46,9 @@ private:
     int listIndex_ = 1;
     HighScoreList list_{};
     bool entryPending_ = false;
+    bool stored_ = false;
     int newEntryRank_ = 1;
+    std::int32_t score_ = 0;  // the game's full total
 };
 
 }  // namespace quorelin

@@ -6,16 +6,24 @@
 
 namespace quorelin {
 
+namespace {
+
+Settings ShippedSettings() {
+    Settings settings;
+    settings.Language = 1;
+    settings.WindowMode = 2;
+    settings.ColorScheme = 2;
+    return settings;
+}
+
+}  // namespace
+
 DataRecord DefaultDataRecord() {
     // Names from the game's five languages; all fit Windows-1252.
     static constexpr std::array<std::u32string_view, kEntriesPerList> kNames{
         U"Anna",    U"Bram", U"Lucía", U"Jürgen", U"Femke",  U"Pablo",
         U"Sjoukje", U"Tom",  U"Greta", U"Daan",   U"Carmen", U"Lotte"};
 
-    Settings settings;
-    settings.Language = 1;
-    settings.WindowMode = 2;
-    settings.ColorScheme = 2;
     HighScoreStore store;
     for (int table = 1; table <= kTableCount; ++table) {
         HighScoreList list;
@@ -28,7 +36,13 @@ DataRecord DefaultDataRecord() {
         store.ReplaceList(table, list);
     }
     DataRecord record{};
-    EncodeRecord(settings, store, record);
+    EncodeRecord(ShippedSettings(), store, record);
+    return record;
+}
+
+DataRecord ReserveDataRecord() {
+    DataRecord record{};
+    EncodeRecord(ShippedSettings(), HighScoreStore{}, record);
     return record;
 }
 

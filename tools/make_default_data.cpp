@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <string>
 
 #include "tools/default_data.h"
 
@@ -12,8 +13,10 @@ int main(int argc, char** argv) {
         std::cerr << "usage: make_default_data DIR\n";
         return 2;
     }
-    const quorelin::DataRecord record = quorelin::DefaultDataRecord();
     for (const char* name : {quorelin::kDataFileName, quorelin::kReserveFileName}) {
+        const quorelin::DataRecord record = std::string(name) == quorelin::kDataFileName
+                                                ? quorelin::DefaultDataRecord()
+                                                : quorelin::ReserveDataRecord();
         const std::filesystem::path path = std::filesystem::path(argv[1]) / name;
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
         out.write(reinterpret_cast<const char*>(record.data()),

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "store/high_score_list.h"
 #include "store/windows1252.h"
 #include "tests/support/other_account.h"
 #include "tests/support/temp_folder.h"
@@ -88,9 +89,11 @@ protected:
     fs::path File() const { return folder / kDataFileName; }
     void WriteFile(const Bytes& bytes) const { folder.Write(kDataFileName, bytes); }
     Bytes FileBytes() const { return folder.Read(kDataFileName); }
-    // How many names a folder holds; after a save, no temporary file is among them.
+    // How many names a folder holds besides lock files; after a save, no temporary file
+    // is among them.
     static long Entries(const fs::path& dir) {
-        return std::distance(fs::directory_iterator(dir), fs::directory_iterator());
+        return std::count_if(fs::directory_iterator(dir), fs::directory_iterator(),
+                             [](const auto& e) { return e.path().extension() != ".lock"; });
     }
 
     testing::TempFolder folder{"data"};
@@ -116,22 +119,22 @@ TEST_F(DataFileTest, FieldsStandLittleEndianAtTheirOffsetsAndASaveKeepsEveryOthe
     EXPECT_EQ(file.store().GetList(20)[11].level(), 0x40302010);
 
     settings.Language = 5;
-    HighScoreList list = file.store().GetList(17);
-    list[1].setScore(777);
-    list[1].setNameBytes(EncodeWindows1252(U"Zoë"));
-    list[1].setLevel(-2);
-    file.store().ReplaceList(17, list);
-    list = file.store().GetList(20);
-    list[11].setScore(0x0102);
-    file.store().ReplaceList(20, list);
+    WorkingList working;  // table 17's first score is 0x6463: the result enters at rank 1
+    working.FillAndInsert(file.store(), 17, 30000, -2);
+    ASSERT_TRUE(working.StoreEntry(U"Zoë", file.store()));
     ASSERT_TRUE(file.SaveDataFile(settings).ok);
     bytes.resize(kRecordSize);
     Put(bytes, 0, {5, 1, 2, 1, 1});
-    // The new name is three bytes; the old bytes after it and the padding stay.
-    Put(bytes, 5472 + 28, {0x09, 0x03, 3, 'Z', 'o', 0xEB});
-    Put(bytes, 5472 + 28 + 24, {0xFE, 0xFF, 0xFF, 0xFF});
-    Put(bytes, 6480 + 11 * 28, {0x02, 0x01});
-    EXPECT_EQ(FileBytes(), bytes);
+    // The list's entries move down one rank whole, the last drops off, and the new one
+    // stands at rank 1; whatever its unused name bytes hold is not checked.
+    std::copy_backward(bytes.begin() + 5472, bytes.begin() + 5472 + 11 * 28,
+                       bytes.begin() + 5472 + 12 * 28);
+    Put(bytes, 5472, {0x30, 0x75, 3, 'Z', 'o', 0xEB});
+    Put(bytes, 5472 + 24, {0xFE, 0xFF, 0xFF, 0xFF});
+    const Bytes saved = FileBytes();
+    ASSERT_EQ(saved.size(), kRecordSize);
+    std::copy(saved.begin() + 5472 + 6, saved.begin() + 5472 + 24, bytes.begin() + 5472 + 6);
+    EXPECT_EQ(saved, bytes);
 }
 
 // Root may open any file for writing, so a file of mode 0444 is opened by a player who
@@ -230,7 +233,7 @@ TEST_F(DataFileTest, ASymlinkedFileIsSavedIntoItsTargetAndStaysALink) {
     EXPECT_EQ(Entries(folder / "target"), 1);
 }
 
-TEST_F(DataFileTest, ASaveKeepsTheOldModeAndOwnerAndRemovesATemporaryLeftBehind) {
+TEST_F(DataFileTest, ASaveKeepsTheOldModeAndOwnerAndRemovesOnlyItsOwnStaleTemporary) {
     folder.Write("target", {1, 2, 3});
     const fs::path temp = folder / "Quorelin.dat.tmp";
     const bool root = ::geteuid() == 0;
@@ -248,12 +251,16 @@ TEST_F(DataFileTest, ASaveKeepsTheOldModeAndOwnerAndRemovesATemporaryLeftBehind)
         }
         DataFile file(File());
         ASSERT_TRUE(file.LoadDataFile(settings).ok);
-        ASSERT_TRUE(file.SaveDataFile(settings).ok);
+        // A stale temporary of the player's own goes; a link there is no temporary of the
+        // game's: the save says so and leaves it.
+        EXPECT_EQ(file.SaveDataFile(settings).problem,
+                  link ? DataFileProblem::NotAFile : DataFileProblem::None);
+        EXPECT_EQ(fs::exists(fs::symlink_status(temp)), link);
         struct stat st {};
         ASSERT_EQ(::stat(File().c_str(), &st), 0);
         EXPECT_EQ(st.st_mode & 07777, mode);
         EXPECT_TRUE(!root || (st.st_uid == 4321u && st.st_gid == 4322u));
-        EXPECT_EQ(Entries(folder.path()), 2) << "the data file and the target only";
+        EXPECT_EQ(Entries(folder.path()), link ? 3 : 2) << "the data file, the target, the link";
         EXPECT_EQ(folder.Read("target"), (Bytes{1, 2, 3})) << "the link was not followed";
     }
 }
@@ -277,14 +284,24 @@ TEST(Names, AtMostTwentyWindows1252BytesWhateverTheLengthByteSays) {
     EXPECT_EQ(EncodeWindows1252(DecodeWindows1252(all)), all);
 }
 
-TEST(ShippedData, DefaultFilesMatchTheirGeneratorAndHoldSortedLists) {
-    const DataRecord record = DefaultDataRecord();
-    for (const char* name : {kDataFileName, kReserveFileName}) {
-        EXPECT_EQ(ReadBytes(fs::path(QUORELIN_SOURCE_DIR) / "data" / name),
-                  Bytes(record.begin(), record.end()))
-            << name;
-    }
+// The reserve copy holds clean lists: a first result enters at rank 1.
+TEST(ShippedData, DefaultFilesMatchTheirGeneratorsAndTheReserveHoldsCleanLists) {
+    const DataRecord record = DefaultDataRecord(), reserve = ReserveDataRecord();
+    EXPECT_EQ(ReadBytes(fs::path(QUORELIN_SOURCE_DIR) / "data" / kDataFileName),
+              Bytes(record.begin(), record.end()));
+    EXPECT_EQ(ReadBytes(fs::path(QUORELIN_SOURCE_DIR) / "data" / kReserveFileName),
+              Bytes(reserve.begin(), reserve.end()));
     Settings settings;
+    HighScoreStore clean;
+    DecodeRecord(reserve, settings, clean);
+    for (int t = 1; t <= kTableCount; ++t) {
+        for (const HighScoreEntry& entry : clean.GetList(t)) {
+            EXPECT_TRUE(entry.nameLength() == 0 && entry.score() == 0 && entry.level() == 0);
+        }
+        WorkingList first;
+        first.FillAndInsert(clean, t, 1, 1);
+        EXPECT_EQ(first.NewEntryRank(), 1) << "table " << t;
+    }
     HighScoreStore store;
     DecodeRecord(record, settings, store);
     for (int t = 1; t <= kTableCount; ++t) {
