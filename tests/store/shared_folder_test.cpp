@@ -260,10 +260,14 @@ TEST_P(Copies, KeepEveryResultAtItsRankAndTheLastWritersSettings) {
                 << "table " << table << ": " << scores[r];
         }
     }
-    bool lastWriters = false;  // the settings bytes are one surviving copy's last
-    for (int copy = c.killed; copy < kCopies; ++copy) {
-        lastWriters |= SettingsOf(copy, kSaves - 1) ==
-                       std::array{last.Language, last.WindowMode, last.ColorScheme};
+    // The settings bytes are a surviving copy's last, or a killed copy's that saved after
+    // every survivor had ended.
+    bool lastWriters = false;
+    for (int copy = 0; copy < kCopies; ++copy) {
+        for (int save = copy < c.killed ? 0 : kSaves - 1; save < kSaves; ++save) {
+            lastWriters |= SettingsOf(copy, save) ==
+                           std::array{last.Language, last.WindowMode, last.ColorScheme};
+        }
     }
     EXPECT_TRUE(lastWriters);
     for (const auto& entry : fs::directory_iterator(dir.path())) {
