@@ -74,6 +74,7 @@ TEST(WorkingList, APendingEntryReachesTheStoreOnlyWhenStoredAndWithItsName) {
                        {4, 750, U"", 4, 3, "Jan Klaasen"},
                        {4, 750, U"Abcdefghijklmnopqrstuvw", 4, 3, "Abcdefghijklmnopqrst"},
                        {4, 750, U"Zoë", 4, 3, "Zo\xEB"},
+                       {4, 750, U"A\nB\tC\u007F\u0085D", 4, 3, "A B C  D"},  // pasted
                        {4, 0, U"Pietje", 4, 0, ""},
                        {0, 1, U"Pietje", 1, 1, "Pietje"},  // tables are held to 1..20
                        {25, 0, U"Pietje", 20, 0, ""}};

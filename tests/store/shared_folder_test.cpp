@@ -1,6 +1,6 @@
 // One data file shared by several copies of the game (a class-room folder): saves merge
 // instead of overwriting, and nothing another account puts at the file's names is touched.
-// Also the data folder's first filling and the reserve copy's clean lists.
+// Also the data folder's first filling.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -21,6 +21,7 @@
 #include "store/data_file.h"
 #include "store/data_folder.h"
 #include "store/high_score_list.h"
+#include "tests/support/other_account.h"
 #include "tests/support/temp_folder.h"
 #include "tools/default_data.h"
 
@@ -288,17 +289,6 @@ INSTANTIATE_TEST_SUITE_P(SharedFile, Copies,
 
 // --- Names that are not what they claim ---------------------------------------------
 
-// Runs `plant` as another account (nobody) in a child process: this file's own stand-in
-// for a shared other-account helper.
-bool AsAnotherAccount(const std::function<bool()>& plant) {
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::_exit(::setgid(65534) == 0 && ::setuid(65534) == 0 && plant() ? 0 : 1);
-    }
-    int status = 0;
-    return ::waitpid(child, &status, 0) == child && status == 0;
-}
-
 TEST(SharedFile, APipeOrAnotherAccountsLinkAtAnyNameIsLeftAloneAndTheSaveSaysSo) {
     TempFolder dir("planted");
     ::chmod(dir.path().c_str(), 01777);  // a shared folder, sticky as /tmp is
@@ -308,7 +298,7 @@ TEST(SharedFile, APipeOrAnotherAccountsLinkAtAnyNameIsLeftAloneAndTheSaveSaysSo)
     for (const bool link : {false, true}) {
         for (const char* name : {"Quorelin.dat", "Quorelin.dat.lock", "Quorelin.dat.tmp"}) {
             SCOPED_TRACE(std::string(link ? "link at " : "pipe at ") + name);
-            if (link && ::geteuid() != 0) {
+            if (link && !testing::CanSwitchAccount()) {
                 continue;  // planting as another account needs root
             }
             dir.Write(kDataFileName, kClean);
@@ -317,9 +307,9 @@ TEST(SharedFile, APipeOrAnotherAccountsLinkAtAnyNameIsLeftAloneAndTheSaveSaysSo)
             ASSERT_TRUE(data.LoadDataFile(settings).ok);
             fs::remove(dir / name);
             const std::string at = (dir / name).string();
-            ASSERT_TRUE(link ? AsAnotherAccount([&] {
-                return ::symlink((elsewhere / "victim").c_str(), at.c_str()) == 0;
-            })
+            ASSERT_TRUE(link ? testing::RunAsAccount([&] {
+                                   return ::symlink((elsewhere / "victim").c_str(), at.c_str());
+                               }) == 0
                              : ::mkfifo(at.c_str(), 0666) == 0);
             ::alarm(10);  // a hang ends the test
             const auto start = std::chrono::steady_clock::now();
@@ -373,7 +363,7 @@ TEST(SharedFile, ALockHeldThroughoutFailsTheSaveAndChangesNothing) {
     EXPECT_EQ(NameAt(data, 2, 1), "Ann");
 }
 
-// --- The data folder's first filling, the reserve copy, names -------------------------
+// --- The data folder's first filling --------------------------------------------------
 
 TEST(DataFolder, AFullDiskLeavesNoShortFileAndTheNextStartFillsTheFolder) {
     TempFolder disk("full-disk");
@@ -398,30 +388,13 @@ TEST(DataFolder, AFullDiskLeavesNoShortFileAndTheNextStartFillsTheFolder) {
     ::umount(disk.path().c_str());
 }
 
-TEST(DataFolder, AFileThatStandsThereIsKeptAndTheReserveCopyHoldsCleanLists) {
+TEST(DataFolder, AFileThatStandsThereIsKeptEvenWhenDamaged) {
     TempFolder dir("keep");
-    const Bytes own = BytesOf(DefaultDataRecord());
-    dir.Write(kDataFileName, Bytes(own.begin(), own.end() - 1) /* even a damaged one */);
+    const Bytes own(kRecordSize - 1, 7);
+    dir.Write(kDataFileName, own);
     ASSERT_TRUE(PrepareDataFolder(dir.path(), fs::path(QUORELIN_SOURCE_DIR) / "data").ok);
-    EXPECT_EQ(dir.Read(kDataFileName).size(), kRecordSize - 1);
-    // The teacher clears the lists: the reserve copy in place of the data file. A first
-    // game's result then enters every table at rank 1, below no name.
-    fs::copy_file(dir / kReserveFileName, dir / kDataFileName,
-                  fs::copy_options::overwrite_existing);
-    DataFile data(dir / kDataFileName);
-    Settings settings;
-    ASSERT_TRUE(data.LoadDataFile(settings).ok);
-    for (int table = 1; table <= kTableCount; ++table) {
-        EXPECT_EQ(Store(data, table, 1, U"Ann"), 1) << "table " << table;
-    }
-}
-
-TEST(ListRule, ControlCharactersInANameAreStoredAsBlanks) {
-    HighScoreStore store;
-    WorkingList working;
-    working.FillAndInsert(store, 1, 10, 1);
-    working.StoreEntry(U"A\nB\tC\u007F\u0085D\u00E9", store);
-    EXPECT_EQ(store.GetList(1)[0].nameBytes(), "A B C  D\xE9");
+    EXPECT_EQ(dir.Read(kDataFileName), own);
+    EXPECT_EQ(dir.Read(kReserveFileName), kClean);
 }
 
 }  // namespace
