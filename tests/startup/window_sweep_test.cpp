@@ -37,7 +37,7 @@ namespace {
 // lines the info page's lines 29 and 30 stand a pixel closer than their font is high
 // (transparent labels: the glyphs do not touch).
 const char* const kMeantOverTexts[][2] = {
-    {"KiesNivAdd/Label2000", "Label1900"}, {"KiesNivAdd/Panel2", "*"},
+    {"KiesNivAdd/Label2000", "Label1900"}, {"KiesNivAdd/Panel2", "BitBtn4"},
     {"playform/Image12", "Panel3"},        {"Form1/Panel4", "Label2"},
     {"FormHS/Panel10", "statictext10"},    {"FormHS/Panel11", "statictext11"},
     {"FormHS/Panel12", "statictext12"},    {"FormHS/Panel15", "Panel13"},
@@ -271,10 +271,23 @@ TEST_P(EveryWindow, ControlsStayInPlaceTextsFitAndEachLetterActsOnce) {
     painter.ShowGameOver();
     walk.Look(play, "game over");
 
+    // The widest name the name box takes and the largest values a file holds.
+    HighScoreList widest;
+    for (std::size_t i = 0; i < widest.size(); ++i) {
+        widest[i].setNameBytes(std::string(17, i % 2 == 0 ? 'W' : 'M'));
+        widest[i].setScore(65535);
+        widest[i].setLevel(i % 2 == 0 ? INT32_MIN : INT32_MAX);
+    }
+    f.dataFile.store().ReplaceList(17, widest);
     HighScoreWindow& scores = f.scores();
     scores.ShowBrowse();
     walk.Look(scores, "browsing");
+    for (std::size_t i = 0; i < widest.size(); ++i) {  // each level inside its column's box
+        EXPECT_LE(scores.LevelLabels[i]->geometry().right(),
+                  scores.Image10->x() + (i < 6 ? 240 : 520) - 2);
+    }
     scores.hide();
+    f.dataFile.store().ReplaceList(17, HighScoreList{});
     f.game.LevelScore = 1234;
     f.game.StartLevel = 3;
     scores.ShowAfterGame();
