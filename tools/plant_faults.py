@@ -21,7 +21,10 @@ Usage:
     tools/plant_faults.py                  every room
     tools/plant_faults.py game store       only these rooms
     tools/plant_faults.py --check          only check that every fault applies
-Options: --scratch DIR (default /tmp/quorelin-faults), --jobs N, --report FILE.
+Options: --scratch DIR (default /tmp/quorelin-faults), --jobs N, --report FILE,
+--quick (stop at the first test program that catches a fault: the figures come sooner,
+the list of catching tests is cut short), --only REPORT (only the faults a former
+report lists as missed, by their rule and file: to see whether other tests caught them).
 """
 import argparse
 import collections
@@ -149,6 +152,38 @@ def failing_tests(program, folder, only=None):
     return failed if only else failing_tests(program, folder, failed)
 
 
+def slow_last(program):
+    """Whole runs of the program and the sweep over every window take longest."""
+    return any(name in program for name in ("startup_run", "window_sweep", "road_tests"))
+
+
+def run_programs(programs, relinked, room, jobs, quick):
+    """The failing tests of the relinked programs, the fault's own room's first; with
+    quick, no more programs start once one has caught the fault."""
+    relinked = sorted(relinked, key=lambda p: (f"/tests/{room}/" not in p, slow_last(p), p))
+    failed = []
+    with concurrent.futures.ThreadPoolExecutor(jobs) as pool:
+        futures = [pool.submit(lambda p=p: [f"{os.path.basename(p)}:{t}"
+                                            for t in failing_tests(p, programs[p])])
+                   for p in relinked]
+        for future in futures:
+            failed += future.result()
+            if quick and failed:
+                for rest in futures:
+                    rest.cancel()
+                break
+    return failed
+
+
+def missed_in(report):
+    names = set()
+    for line in pathlib.Path(report).read_text(encoding="utf-8").splitlines():
+        parts = line.split("\t")
+        if len(parts) >= 3 and parts[0] != "caught":
+            names.add(parts[2])
+    return names
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("rooms", nargs="*")
@@ -156,9 +191,14 @@ def main():
     parser.add_argument("--jobs", type=int, default=os.cpu_count() or 2)
     parser.add_argument("--report", default=None)
     parser.add_argument("--check", action="store_true")
+    parser.add_argument("--quick", action="store_true")
+    parser.add_argument("--only", default=None)
     args = parser.parse_args()
 
     faults = read_faults(set(args.rooms))
+    if args.only:
+        wanted = missed_in(args.only)
+        faults = [f for f in faults if f.name() in wanted]
     problems = check(faults, ROOT)
     for problem in problems:
         print(problem)
@@ -204,10 +244,7 @@ def main():
             else:
                 after = stamps(programs)
                 relinked = [p for p in programs if after.get(p) != before.get(p)]
-                with concurrent.futures.ThreadPoolExecutor(args.jobs) as pool:
-                    runs = pool.map(lambda p: [f"{os.path.basename(p)}:{t}"
-                                               for t in failing_tests(p, programs[p])], relinked)
-                    failed = [name for found in runs for name in found]
+                failed = run_programs(programs, relinked, fault.room, args.jobs, args.quick)
                 outcome = "caught" if failed else "MISSED"
                 detail = ", ".join(failed[:3]) + (" ..." if len(failed) > 3 else "")
                 if not relinked:
