@@ -32,7 +32,10 @@ build() {
     strict=(-DQUORELIN_WERROR=ON)
     shift
   fi
-  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "${strict[@]}" >/dev/null
+  # Optimised, with line tables for backtraces: full debug information would make the
+  # build a quarter slower.
+  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG" "${strict[@]}" >/dev/null
   cmake --build build -j"$(nproc)" ${1:+--target "$@"}
 }
 
