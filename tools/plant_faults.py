@@ -215,7 +215,7 @@ def main():
     # No optimiser and no debug information: the rebuilds after each fault stay quick.
     configure = run(["cmake", "-S", str(source), "-B", str(build), "-DCMAKE_BUILD_TYPE=Debug",
                      "-DCMAKE_CXX_FLAGS_DEBUG=-O0", "-DQUORELIN_WERROR=OFF",
-                     "-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=gold"], scratch)
+                     "-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=gold", "-DQUORELIN_TOOLS=OFF"], scratch)
     if configure.returncode != 0:
         print(configure.stdout)
         return 2
