@@ -29,6 +29,7 @@ report lists as missed, by their rule and file: to see whether other tests caugh
 import argparse
 import collections
 import concurrent.futures
+import filecmp
 import json
 import os
 import pathlib
@@ -99,16 +100,24 @@ def run(command, cwd, timeout=None, env=None):
 
 
 def copy_tree(scratch):
+    """Brings the scratch copy up to the tree. A file that differs gets a new time, so the
+    build redoes what it touches, also after a run that was stopped with a fault in place."""
     source = scratch / "src"
-    if source.exists():
-        shutil.rmtree(source)
     files = subprocess.run(["git", "ls-files", "-co", "--exclude-standard"], cwd=ROOT,
                            stdout=subprocess.PIPE, text=True, check=True).stdout.split("\n")
+    wanted = set()
     for name in filter(None, files):
         target = source / name
+        if not (ROOT / name).is_file():
+            continue
+        wanted.add(target)
+        if target.is_file() and filecmp.cmp(ROOT / name, target, shallow=False):
+            continue
         target.parent.mkdir(parents=True, exist_ok=True)
-        if (ROOT / name).is_file():
-            shutil.copy2(ROOT / name, target)
+        shutil.copyfile(ROOT / name, target)
+        shutil.copymode(ROOT / name, target)
+    for old in [p for p in source.rglob("*") if p.is_file() and p not in wanted]:
+        old.unlink()
     return source
 
 
