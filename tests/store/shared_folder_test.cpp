@@ -71,18 +71,16 @@ TEST(SharedFile, TwoCopiesKeepEachOthersResultsAndSettings) {
     ASSERT_TRUE(a.Refresh().ok);
     ASSERT_TRUE(a.SaveDataFile(sa).ok);
     ASSERT_TRUE(b.LoadDataFile(sb).ok);
-    for (const DataFile* copy : {&a, &b}) {
-        const char* const expected[] = {"Big", "Ann", "Di", "Bo", ""};
-        for (int rank = 1; rank <= 5; ++rank) {
-            EXPECT_EQ(NameAt(*copy, 3, rank), expected[rank - 1]) << "rank " << rank;
-        }
-        EXPECT_EQ(NameAt(*copy, 4, 1), "Cy");
+    EXPECT_EQ(a.store().GetList(3), b.store().GetList(3));
+    const char* const expected[] = {"Big", "Ann", "Di", "Bo", ""};
+    for (int rank = 1; rank <= 5; ++rank) {
+        EXPECT_EQ(NameAt(a, 3, rank), expected[rank - 1]) << "rank " << rank;
     }
+    EXPECT_EQ(NameAt(b, 4, 1), "Cy");
     EXPECT_EQ(b.record()[1], 1) << "a keeps b's window mode";
 }
 
-// A copy whose save another copy overtakes, as where the lock file was deleted under them:
-// the other's save lands between this one's read and its rename.
+// A save that another copy's save (lock file deleted) overtakes between its read and rename.
 struct Overtaken : DataFile {
     using DataFile::DataFile;
     int CreateTemporary(const fs::path& temp) override {
@@ -172,7 +170,7 @@ class Copies : public ::testing::TestWithParam<CopiesCase> {};
 TEST_P(Copies, KeepEveryResultAtItsRankAndTheLastWritersSettings) {
     const CopiesCase& c = GetParam();
     TempFolder dir(std::string("copies-") + c.name);
-    const fs::path file = dir / kDataFileName;
+    const fs::path file = dir / kDataFileName, lock = dir / "Quorelin.dat.lock";
     dir.Write(kDataFileName, kClean);
     ::chmod(file.c_str(), 0664);
     const mode_t oldMask = ::umask(c.umask);
@@ -194,7 +192,7 @@ TEST_P(Copies, KeepEveryResultAtItsRankAndTheLastWritersSettings) {
         while (running) {
             torn += OneWholeVersion(dir) ? 0 : 1;
             if (c.deleteLock) {
-                ::unlink((file.string() + ".lock").c_str());
+                ::unlink(lock.c_str());
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(3));
         }
@@ -251,12 +249,11 @@ TEST_P(Copies, KeepEveryResultAtItsRankAndTheLastWritersSettings) {
     }
     EXPECT_TRUE(lastWriters);
     for (const auto& entry : fs::directory_iterator(dir.path())) {
-        const std::string name = entry.path().filename().string();
-        EXPECT_TRUE(name == kDataFileName || name == "Quorelin.dat.lock") << name << " left";
+        EXPECT_TRUE(entry.path() == file || entry.path() == lock) << entry.path() << " left";
     }
-    struct stat lock {};
-    if (::stat((file.string() + ".lock").c_str(), &lock) == 0) {
-        EXPECT_EQ(lock.st_mode & 0777, 0664u) << "the data file's mode, whatever the umask";
+    struct stat st {};
+    if (::stat(lock.c_str(), &st) == 0) {
+        EXPECT_EQ(st.st_mode & 0777, 0664u) << "the data file's mode, whatever the umask";
     }
 }
 
