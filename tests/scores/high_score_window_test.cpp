@@ -166,7 +166,7 @@ void PrintTo(const LayoutCase& c, std::ostream* out) {
 class HighScoreWindowLayout : public HighScoreWindowTest,
                               public ::testing::WithParamInterface<LayoutCase> {};
 
-TEST_P(HighScoreWindowLayout, TheGridMovesWholeAndEachModePlacesOkTheBarAndTheHeading) {
+TEST_P(HighScoreWindowLayout, BrowsingAndAfterAGamePlaceTheGridOkTheBarAndTheHeading) {
     const LayoutCase& c = GetParam();
     shell.settings.ScreenHeight = ScreenHeightOf(c.screen);
     shell.settings.ScreenWidth = ScreenWidthOf(c.screen);
