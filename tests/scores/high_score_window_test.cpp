@@ -89,15 +89,13 @@ TEST_F(HighScoreWindowTest, TheBoxOpensOnTheNewRowAndEveryWayOfLeavingStoresAndS
         EXPECT_EQ(window.focusWidget(), window.NameBox);
         window.NameBox->setText(QString::fromUtf8(w.typed));
         w.leave();
-        EXPECT_FALSE(window.isVisible());
-        EXPECT_TRUE(shell.main->isVisible());
+        EXPECT_TRUE(!window.isVisible() && shell.main->isVisible()) << "back to the main window";
         EXPECT_EQ(Stored(table).nameBytes(), w.stored);
         DataFile reread(shell.dataFile.path());  // saved at once, not at the program's end
         ASSERT_TRUE(reread.LoadDataFile(shell.settings).ok);
         EXPECT_EQ(reread.store().GetList(table)[0], Stored(table));
         // The next child must not find this name waiting in the box.
-        EXPECT_TRUE(window.NameBox->isHidden());
-        EXPECT_TRUE(window.NameBox->text().isEmpty());
+        EXPECT_TRUE(window.NameBox->isHidden() && window.NameBox->text().isEmpty());
         ++table;
     }
     EXPECT_TRUE(warnings.empty() && saveErrors.empty());
@@ -133,8 +131,7 @@ TEST_F(HighScoreWindowTest, AnEmptyNameAsksCancelKeepsTheEntryAndLeavingStoresJa
     EXPECT_FALSE(window.close());
     const QString message = "You forgot to fill in your name!  Are you sure to leave?";
     EXPECT_EQ(warnings, (std::vector<QString>{message, "close: " + message}));
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_TRUE(window.NameBox->isVisible());
+    EXPECT_TRUE(window.NameBox->isVisible()) << "the window stays open";
     EXPECT_EQ(window.focusWidget(), window.NameBox);
     EXPECT_EQ(Stored(5).score(), 0) << "nothing stored yet";
 
