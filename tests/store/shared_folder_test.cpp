@@ -1,6 +1,5 @@
-// One data file shared by several copies of the game (a class-room folder): saves merge
-// instead of overwriting, and nothing another account puts at the file's names is touched.
-// Also the data folder's first filling.
+// One data file shared by copies of the game in a class-room folder: saves merge, nothing
+// another account puts at the file's names is touched; and the data folder's first filling.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -12,7 +11,6 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <functional>
 #include <map>
 #include <random>
 #include <thread>
@@ -73,39 +71,33 @@ TEST(SharedFile, TwoCopiesKeepEachOthersResultsAndSettings) {
     ASSERT_TRUE(a.Refresh().ok);
     ASSERT_TRUE(a.SaveDataFile(sa).ok);
     ASSERT_TRUE(b.LoadDataFile(sb).ok);
-    for (const DataFile* copy : {&a, &b}) {
-        const char* const expected[] = {"Big", "Ann", "Di", "Bo", ""};
-        for (int rank = 1; rank <= 5; ++rank) {
-            EXPECT_EQ(NameAt(*copy, 3, rank), expected[rank - 1]) << "rank " << rank;
-        }
-        EXPECT_EQ(NameAt(*copy, 4, 1), "Cy");
+    EXPECT_EQ(a.store().GetList(3), b.store().GetList(3));
+    const char* const expected[] = {"Big", "Ann", "Di", "Bo", ""};
+    for (int rank = 1; rank <= 5; ++rank) {
+        EXPECT_EQ(NameAt(a, 3, rank), expected[rank - 1]) << "rank " << rank;
     }
+    EXPECT_EQ(NameAt(b, 4, 1), "Cy");
     EXPECT_EQ(b.record()[1], 1) << "a keeps b's window mode";
 }
 
-// A copy whose save another copy overtakes, as where the lock file was deleted under them:
-// the other's save lands between this one's read and its rename.
-class Overtaken : public DataFile {
-public:
-    Overtaken(const fs::path& path, DataFile& other) : DataFile(path), other_(&other) {}
-
-protected:
+// A save that another copy's save (lock file deleted) overtakes between its read and rename.
+struct Overtaken : DataFile {
+    using DataFile::DataFile;
     int CreateTemporary(const fs::path& temp) override {
-        if (DataFile* other = std::exchange(other_, nullptr)) {
-            EXPECT_TRUE(other->SaveDataFile(Settings{}).ok);
+        if (DataFile* o = std::exchange(other, nullptr)) {
+            EXPECT_TRUE(o->SaveDataFile(Settings{}).ok);
         }
         return DataFile::CreateTemporary(temp);
     }
-
-private:
-    DataFile* other_;
+    DataFile* other = nullptr;
 };
 
 TEST(SharedFile, ASaveOvertakenByAnotherStartsAgainAndKeepsBoth) {
     TempFolder dir("overtaken");
     dir.Write(kDataFileName, kClean);
     DataFile other(dir / kDataFileName);
-    Overtaken late(dir / kDataFileName, other);
+    Overtaken late(dir / kDataFileName);
+    late.other = &other;
     Settings settings;
     ASSERT_TRUE(other.LoadDataFile(settings).ok && late.LoadDataFile(settings).ok);
     Store(other, 9, 70, U"Ann");
@@ -114,24 +106,6 @@ TEST(SharedFile, ASaveOvertakenByAnotherStartsAgainAndKeepsBoth) {
     EXPECT_EQ(NameAt(late, 9, 1), "Ann");
     EXPECT_EQ(NameAt(late, 9, 2), "Bo");
 }
-
-TEST(SharedFile, OneCopyWritesItsOwnRecordByteForByte) {
-    TempFolder dir("one-copy");
-    dir.Write(kDataFileName, BytesOf(DefaultDataRecord()));
-    DataFile data(dir / kDataFileName);
-    Settings settings;
-    ASSERT_TRUE(data.LoadDataFile(settings).ok);
-    settings.ColorScheme = 9;
-    for (const int score : {30, 26, 30, 70000, 2}) {
-        Store(data, 7, score, U"Ann");
-    }
-    DataRecord expected = data.record();
-    EncodeRecord(settings, data.store(), expected);
-    ASSERT_TRUE(data.SaveDataFile(settings).ok);
-    EXPECT_EQ(dir.Read(kDataFileName), BytesOf(expected));
-}
-
-// --- Copies in processes ----------------------------------------------------------------
 
 constexpr int kCopies = 8;
 constexpr int kSaves = 20;
@@ -164,8 +138,7 @@ std::array<std::uint8_t, 3> SettingsOf(int copy, int save) {
                                   std::u32string(name.begin(), name.end())) != 0;
         std::tie(settings.Language, settings.WindowMode, settings.ColorScheme) =
             std::tuple_cat(SettingsOf(copy, save));
-        // Under heavy load a save may wait longer than its lock allows; the player's
-        // answer is "try again".
+        // Under heavy load a save may outwait its lock; a player would try again.
         for (int tries = 1; !data.SaveDataFile(settings).ok; ++tries) {
             if (tries == 5) {
                 ::_exit(3);
@@ -192,16 +165,12 @@ struct CopiesCase {
     mode_t umask;
 };
 
-void PrintTo(const CopiesCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
 class Copies : public ::testing::TestWithParam<CopiesCase> {};
 
 TEST_P(Copies, KeepEveryResultAtItsRankAndTheLastWritersSettings) {
     const CopiesCase& c = GetParam();
     TempFolder dir(std::string("copies-") + c.name);
-    const fs::path file = dir / kDataFileName;
+    const fs::path file = dir / kDataFileName, lock = dir / "Quorelin.dat.lock";
     dir.Write(kDataFileName, kClean);
     ::chmod(file.c_str(), 0664);
     const mode_t oldMask = ::umask(c.umask);
@@ -223,7 +192,7 @@ TEST_P(Copies, KeepEveryResultAtItsRankAndTheLastWritersSettings) {
         while (running) {
             torn += OneWholeVersion(dir) ? 0 : 1;
             if (c.deleteLock) {
-                ::unlink((file.string() + ".lock").c_str());
+                ::unlink(lock.c_str());
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(3));
         }
@@ -252,8 +221,7 @@ TEST_P(Copies, KeepEveryResultAtItsRankAndTheLastWritersSettings) {
     EXPECT_EQ(torn, 0) << "times the file was not one whole version";
     ASSERT_TRUE(OneWholeVersion(dir));
     DataRecord record{};
-    const Bytes bytes = dir.Read(kDataFileName);
-    std::copy(bytes.begin(), bytes.end(), record.begin());
+    std::ranges::copy(dir.Read(kDataFileName), record.begin());
     Settings last;
     HighScoreStore lists;
     DecodeRecord(record, last, lists);
@@ -281,12 +249,11 @@ TEST_P(Copies, KeepEveryResultAtItsRankAndTheLastWritersSettings) {
     }
     EXPECT_TRUE(lastWriters);
     for (const auto& entry : fs::directory_iterator(dir.path())) {
-        const std::string name = entry.path().filename().string();
-        EXPECT_TRUE(name == kDataFileName || name == "Quorelin.dat.lock") << name << " left";
+        EXPECT_TRUE(entry.path() == file || entry.path() == lock) << entry.path() << " left";
     }
-    struct stat lock {};
-    if (::stat((file.string() + ".lock").c_str(), &lock) == 0) {
-        EXPECT_EQ(lock.st_mode & 0777, 0664u) << "the data file's mode, whatever the umask";
+    struct stat st {};
+    if (::stat(lock.c_str(), &st) == 0) {
+        EXPECT_EQ(st.st_mode & 0777, 0664u) << "the data file's mode, whatever the umask";
     }
 }
 
@@ -295,8 +262,6 @@ INSTANTIATE_TEST_SUITE_P(SharedFile, Copies,
                                            CopiesCase{"Three_killed", 3, false, 022},
                                            CopiesCase{"Lock_deleted_umask_077", 0, true, 077}),
                          [](const auto& info) { return std::string(info.param.name); });
-
-// --- Names that are not what they claim ---------------------------------------------
 
 TEST(SharedFile, APipeOrAnotherAccountsLinkAtAnyNameIsLeftAloneAndTheSaveSaysSo) {
     TempFolder dir("planted");
@@ -335,11 +300,8 @@ TEST(SharedFile, APipeOrAnotherAccountsLinkAtAnyNameIsLeftAloneAndTheSaveSaysSo)
 }
 
 // A save whose lock another copy holds throughout gives up at once here, and says so.
-class ImpatientFile : public DataFile {
-public:
+struct ImpatientFile : DataFile {
     using DataFile::DataFile;
-
-protected:
     void PauseBeforeLockRetry() override {}
 };
 
@@ -371,8 +333,6 @@ TEST(SharedFile, ALockHeldThroughoutFailsTheSaveAndChangesNothing) {
     ASSERT_TRUE(data.SaveDataFile(settings).ok) << "the result waited in memory";
     EXPECT_EQ(NameAt(data, 2, 1), "Ann");
 }
-
-// --- The data folder's first filling --------------------------------------------------
 
 TEST(DataFolder, AFullDiskLeavesNoShortFileAndTheNextStartFillsTheFolder) {
     TempFolder disk("full-disk");
