@@ -1,5 +1,4 @@
-// What a child sees on a screen larger than the design area: the "X" buttons in the
-// window's corner. Runs on a full-HD screen of its own (1920 x 1080).
+// The "X" buttons in the corner of a full-HD screen (a screen of the test's own).
 #include <gtest/gtest.h>
 
 #include <QApplication>

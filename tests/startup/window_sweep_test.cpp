@@ -1,7 +1,5 @@
-// One walk over every window of the program, built once per screen case and language
-// through the program's own wiring. In each window and state: every control lies in its
-// window, nothing covers a text except where the layout means it, no text is wider than
-// its control, and each underlined letter does exactly one thing on the first press.
+// Every window in every screen case and language, in each state: controls inside their
+// window, no text covered or too wide, each underlined letter acting once.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -27,15 +25,9 @@
 namespace quorelin {
 namespace {
 
-// Controls that stand over a text on purpose: window/upper control (or one holding it),
-// and the lower control ("*": any). The quick chooser's level labels reach a pixel into
-// each other; the how-to-play panel, opened on demand, stands over the window's left
-// part. On 480 lines the field's frame reaches a pixel into the title. The main window's
-// large title stands just above its command column. The ranks 10 to 12 stand 4 pixels
-// further left, against their rows; browsing on 600 lines in partial screen, the table
-// buttons' bar reaches into the heading, and on 480 lines under the OK button. On 480
-// lines the info page's lines 29 and 30 stand a pixel closer than their font is high
-// (transparent labels: the glyphs do not touch).
+// Controls meant to stand over a text (window/upper, lower; "*": any): touching level
+// labels, the on-demand how-to-play panel, the field frame and big title a pixel over, the
+// ranks 10-12 against their rows, the table bar on small screens, info lines 29/30.
 const char* const kMeantOverTexts[][2] = {
     {"KiesNivAdd/Label2000", "Label1900"}, {"KiesNivAdd/Panel2", "BitBtn4"},
     {"playform/Image12", "Panel3"},        {"Form1/Panel4", "Label2"},
@@ -47,8 +39,7 @@ std::string Name(const QObject* o) {
     return o->objectName().toStdString();
 }
 
-// A control of the window's design: named, and not Qt's own parts, the menu bar, the
-// main window's client or the stage a window's controls stand on.
+// A named control of the design: not Qt's parts, the menu bar, a client or a stage.
 bool IsControl(const QWidget* w) {
     return !w->objectName().isEmpty() && !w->objectName().startsWith("qt_") &&
            qobject_cast<const QMenuBar*>(w) == nullptr && Name(w) != "Form1Client" &&
@@ -68,8 +59,7 @@ bool Meant(const QWidget& window, const QWidget* upper, const QWidget* lower) {
     return false;
 }
 
-// Whether a is painted over b: of their branches under the nearest common holder, a's
-// comes later.
+// Whether a is painted over b: its branch under their common holder comes later.
 bool Above(const QWidget* a, const QWidget* b) {
     for (; a->parentWidget() != nullptr; a = a->parentWidget()) {
         for (const QWidget* y = b; y != nullptr; y = y->parentWidget()) {
@@ -82,8 +72,7 @@ bool Above(const QWidget* a, const QWidget* b) {
     return false;
 }
 
-// How wide the control must be for its text as drawn ("&&" an ampersand, "&" marking
-// the accelerator); 0 for a control without one.
+// How wide the control must be for its text as drawn; 0 for a control without one.
 int Needed(const QWidget* w) {
     QString text;
     int frame = 0;
@@ -101,8 +90,7 @@ int Needed(const QWidget* w) {
     return widest == 0 ? 0 : widest + frame;
 }
 
-// Where the window's controls start: the corner of the stage they stand on, which a
-// full-screen window larger than its screen class centres.
+// Where the controls start: the (possibly centred) stage's corner.
 QPoint DesignCorner(const QWidget& window) {
     const auto* client = window.findChild<QWidget*>("Form1Client");
     return StageCorner(client != nullptr ? *client : window);
@@ -117,15 +105,12 @@ void CloseMenus() {
 bool Activate(QWidget& window) {
     window.show();
     window.activateWindow();
-    QCoreApplication::processEvents();
-    return window.isActiveWindow() || QTest::qWaitFor([&] { return window.isActiveWindow(); });
+    return QTest::qWaitFor([&] { return window.isActiveWindow(); });
 }
 
-// Reports what is wrong with the windows of one screen case and language.
 struct Walk {
-    // The window as it stands: its controls must lie in the area the layout fills (the
-    // screen class in full screen, else the window's own below `top`, at least `height`
-    // high), and a framed window on the screen.
+    // Controls inside the area the layout fills (the screen class in full screen, else
+    // the window below `top`, at least `height` high); a framed window on the screen.
     void Look(const QWidget& window, const std::string& state, int top = 0, int height = 0) {
         const bool framed = s.WindowMode == 2 || Name(&window) == "Form3";
         const QSize size = framed ? window.size() : QSize(s.ScreenWidth, s.ScreenHeight);
@@ -166,10 +151,8 @@ struct Walk {
         }
     }
 
-    // Presses Alt with each letter the window's visible captions and menu titles
-    // underline, and names every letter that did not do exactly one thing. What the
-    // buttons and bare menu commands do is cut off for good, so each press is counted and
-    // nothing else happens: a window is pressed after its other states are seen.
+    // Alt with each underlined letter must do exactly one thing. The controls' actions
+    // are cut off for good, so a window is pressed after its other states are seen.
     void Press(QWidget& window, const std::string& state) {
         QObject counter;
         std::vector<std::string> acted;
@@ -241,8 +224,7 @@ TEST_P(EveryWindow, ControlsStayInPlaceTextsFitAndEachLetterActsOnce) {
     walk.Press(level, "how to play");
     level.hide();
 
-    // The play window is seen unshown, as a game leaves it at each step: shown, it would
-    // start a game.
+    // The play window is seen unshown (shown, it would start a game).
     f.game = {.TableNumber = 17, .GameKind = 1};
     PlayWindow& play = f.play();
     LayOutPlayWindow(play, f.settings);
@@ -297,8 +279,7 @@ TEST_P(EveryWindow, ControlsStayInPlaceTextsFitAndEachLetterActsOnce) {
     walk.Press(scores, "after a game");
     scores.hide();
 
-    // The info window as the Info menu opens it, on each page; where its page is taller
-    // than the window (480 lines, partial screen) it scrolls down to the page's foot.
+    // Each info page as the Info menu opens it; a taller page scrolls to its foot.
     InfoWindow& info = f.info();
     for (const InfoPage page :
          {InfoPage::About, InfoPage::GameInstructions, InfoPage::Disclaimer}) {
@@ -310,8 +291,7 @@ TEST_P(EveryWindow, ControlsStayInPlaceTextsFitAndEachLetterActsOnce) {
     walk.Press(info, "info");
     info.hide();
 
-    // The options window, framed in both modes, where the start-up puts it; its switch
-    // lays the main window out for the other mode, with or without its frame.
+    // The options window where the start-up puts it; its switch re-lays the main window.
     OptionsWindow& options = f.windows->options;
     const OptionsPlacement place = PlaceOptionsWindow(f.settings);
     options.move(place.left, place.top);
