@@ -262,7 +262,8 @@ TEST(Names, AtMostTwentyWindows1252BytesWhateverTheLengthByteSays) {
     EXPECT_EQ(EncodeWindows1252(DecodeWindows1252(all)), all);
 }
 
-// The reserve copy holds clean lists.
+// The reserve copy holds clean lists: after a teacher puts it in place, the first result
+// of every table enters at rank 1.
 TEST(ShippedData, DefaultFilesMatchTheirGeneratorsAndTheReserveHoldsCleanLists) {
     const DataRecord record = DefaultDataRecord(), reserve = ReserveDataRecord();
     EXPECT_EQ(ReadBytes(fs::path(QUORELIN_SOURCE_DIR) / "data" / kDataFileName),
@@ -276,6 +277,9 @@ TEST(ShippedData, DefaultFilesMatchTheirGeneratorsAndTheReserveHoldsCleanLists) 
         for (const HighScoreEntry& entry : clean.GetList(t)) {
             EXPECT_TRUE(entry.nameLength() == 0 && entry.score() == 0 && entry.level() == 0);
         }
+        WorkingList first;  // a first game's result enters at rank 1
+        first.FillAndInsert(clean, t, 1, 1);
+        EXPECT_EQ(first.NewEntryRank(), 1) << "table " << t;
     }
 }
 

@@ -257,6 +257,10 @@ TEST_P(Copies, KeepEveryResultAtItsRankAndTheLastWritersSettings) {
     }
 }
 
+void PrintTo(const CopiesCase& c, std::ostream* out) {  // ctest's list names the case
+    *out << c.name;
+}
+
 INSTANTIATE_TEST_SUITE_P(SharedFile, Copies,
                          ::testing::Values(CopiesCase{"Side_by_side", 0, false, 022},
                                            CopiesCase{"Three_killed", 3, false, 022},
