@@ -31,28 +31,18 @@ InfoWindow& Open(ShellFixture& f, Page page) {
     return f.info();
 }
 
-TEST(InfoTexts, EveryPageNamesTheGameAndEveryAboutPageTheTwoListFiles) {
-    const char* kGame[] = {"Mirandol Tables", "Mirandol Tablas", "Mirandol Tafels",
-                           "Mirandol Tafels", "Mirandol Einmaleins"};
+// The lines are the page's own text (the window test compares them); here only what every
+// language must share: the indent, and the About page naming both list files.
+TEST(InfoTexts, EveryLineIsIndentedAndEveryAboutPageNamesTheTwoListFiles) {
     for (int language = 1; language <= 5; ++language) {
-        const std::string game = kGame[language - 1];
-        EXPECT_EQ(kFooter[language - 1],
-                  std::string(77, ' ') + "------   " + game + " Info  ------");
         for (const Page page : kPages) {
-            std::string all, first;
+            std::string all;
             for (const std::string line : LinesOf(page, language)) {
                 EXPECT_TRUE(line.empty() || line.rfind("    ", 0) == 0) << line;
-                first +=
-                    first.empty() && line.find_first_not_of(' ') != std::string::npos ? line : "";
                 all += line;
             }
-            // The English rules begin with the rule itself; the other pages with the game.
-            if (page == Page::About || (page == Page::GameInstructions && language > 1)) {
-                EXPECT_NE(first.find(game), std::string::npos) << first;
-            }
-            if (page == Page::About) {
-                EXPECT_NE(all.find("Quorelin.dat"), std::string::npos) << language;
-                EXPECT_NE(all.find("Quorelincopy.dat"), std::string::npos) << language;
+            for (const char* file : {"Quorelin.dat", "Quorelincopy.dat"}) {
+                EXPECT_EQ(all.find(file) != std::string::npos, page == Page::About) << language;
             }
         }
     }

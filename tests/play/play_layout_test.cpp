@@ -30,10 +30,6 @@ const PlayCase kCases[] = {
     {ScreenCase::Class600Partial, 1024, {41, 0, 942, 572}, "Image3", {0, 3, 342, 513}},
 };
 
-void PrintTo(const PlayCase& c, std::ostream* out) {
-    *out << ScreenCaseName(c.screen) << (c.width ? " width " + std::to_string(c.width) : "");
-}
-
 std::string NameOf(const ::testing::TestParamInfo<PlayCase>& info) {
     return testing::CaseName(info.param.screen) + (info.param.width ? "_Width1024" : "");
 }
