@@ -2,7 +2,6 @@
 // and by focus, leaving, and what the geometry sweep cannot see of its layout.
 #include <gtest/gtest.h>
 
-#include <QFontMetrics>
 #include <QTest>
 #include <string>
 
@@ -32,28 +31,18 @@ InfoWindow& Open(ShellFixture& f, Page page) {
     return f.info();
 }
 
-TEST(InfoTexts, EveryPageNamesTheGameAndEveryAboutPageTheTwoListFiles) {
-    const char* kGame[] = {"Mirandol Tables", "Mirandol Tablas", "Mirandol Tafels",
-                           "Mirandol Tafels", "Mirandol Einmaleins"};
+// The lines are the page's own text (the window test compares them); here only what every
+// language must share: the indent, and the About page naming both list files.
+TEST(InfoTexts, EveryLineIsIndentedAndEveryAboutPageNamesTheTwoListFiles) {
     for (int language = 1; language <= 5; ++language) {
-        const std::string game = kGame[language - 1];
-        EXPECT_EQ(kFooter[language - 1],
-                  std::string(77, ' ') + "------   " + game + " Info  ------");
         for (const Page page : kPages) {
-            std::string all, first;
+            std::string all;
             for (const std::string line : LinesOf(page, language)) {
                 EXPECT_TRUE(line.empty() || line.rfind("    ", 0) == 0) << line;
-                first +=
-                    first.empty() && line.find_first_not_of(' ') != std::string::npos ? line : "";
                 all += line;
             }
-            // The English rules begin with the rule itself; the other pages with the game.
-            if (page == Page::About || (page == Page::GameInstructions && language > 1)) {
-                EXPECT_NE(first.find(game), std::string::npos) << first;
-            }
-            if (page == Page::About) {
-                EXPECT_NE(all.find("Quorelin.dat"), std::string::npos) << language;
-                EXPECT_NE(all.find("Quorelincopy.dat"), std::string::npos) << language;
+            for (const char* file : {"Quorelin.dat", "Quorelincopy.dat"}) {
+                EXPECT_EQ(all.find(file) != std::string::npos, page == Page::About) << language;
             }
         }
     }
@@ -61,7 +50,7 @@ TEST(InfoTexts, EveryPageNamesTheGameAndEveryAboutPageTheTwoListFiles) {
 
 // In every screen case: the frame (back after full screen), spot places, and the footer
 // just where the page holds it. Each opening presses About, then the item's page; the page
-// shown is whole, in the language chosen while hidden, and every line and caption fits.
+// shown is whole, in the language chosen while hidden (the sweep sees that it fits).
 TEST(InfoPages, EveryPageIsShownWholeAndFitsInEveryScreenCaseAndLanguage) {
     const ByCase<QPoint> kPageAt{{{57, 10}, {22, 10}, {138, 48}, {88, 22}, {230, 100}, {121, 47}}};
     for (const ScreenCase screen : kScreenCases) {
@@ -125,27 +114,9 @@ TEST(InfoPages, EveryPageIsShownWholeAndFitsInEveryScreenCaseAndLanguage) {
                                        : kGameInstructionsCaption[language - 1]));
                     EXPECT_GE(w.LineStretch(), 80);
                     for (std::size_t n = 0; n < w.Lines.size(); ++n) {
-                        const QLabel* line = w.Lines[n];
-                        EXPECT_EQ(line->text(), Text(LinesOf(to, language)[n])) << n + 1;
-                        if (line->text().trimmed().isEmpty()) {
-                            continue;
-                        }
-                        EXPECT_TRUE(w.Panel2->contentsRect().contains(line->geometry())) << n + 1;
-                        for (const QWidget* p :
-                             std::initializer_list<QWidget*>{w.Image1, w.Image2, w.Panel3}) {
-                            EXPECT_FALSE(p->isVisibleTo(w.Panel2) &&
-                                         line->geometry().intersects(p->geometry()))
-                                << n + 1;
-                        }
+                        EXPECT_EQ(w.Lines[n]->text(), Text(LinesOf(to, language)[n])) << n + 1;
                     }
                 }
-            }
-            EXPECT_EQ(w.Label35->text(), Text(kDownKey[language - 1]));
-            for (const QLabel* key : {w.Label33, w.Label34, w.Label35}) {
-                const QRect needed = QFontMetrics(key->font())
-                                         .boundingRect(QRect(0, 0, key->width(), 1000),
-                                                       Qt::TextWordWrap, key->text());
-                EXPECT_TRUE(QRect({}, key->size()).contains(needed)) << key->text().toStdString();
             }
         }
         w.hide();
