@@ -105,6 +105,9 @@ TEST_P(PlayLayout, TheWindowTheExitButtonAndTheFieldFrameStandForTheClassAndMode
     EXPECT_TRUE(Layout(w) == laidOut);
 }
 
+void PrintTo(const PlayCase& c, std::ostream* out) {  // ctest's list names the case
+    *out << ScreenCaseName(c.screen) << (c.width ? " width " + std::to_string(c.width) : "");
+}
 INSTANTIATE_TEST_SUITE_P(EveryClassAndMode, PlayLayout, ::testing::ValuesIn(kCases), NameOf);
 
 TEST(PlayWindowPlace, AMaximisedMainWindowOpensThePlayWindowMaximisedInPartialScreen) {
