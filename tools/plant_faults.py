@@ -153,7 +153,9 @@ def failing_tests(program, folder, only=None):
         return ["(hung)"]
     if result.returncode == 0:
         return []
-    names = [line[12:].strip().split(" ")[0] for line in result.stdout.splitlines()
+    # A parameterised test's line goes on ", where GetParam() = ...": the comma is no part
+    # of its name.
+    names = [line[12:].strip().split(" ")[0].rstrip(",") for line in result.stdout.splitlines()
              if line.startswith("[  FAILED  ] ")]
     failed = sorted({name for name in names if "." in name})
     if not failed:
