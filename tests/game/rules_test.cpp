@@ -309,6 +309,14 @@ TEST(KeyRule, EachKeyHasItsEffectInEachLanguage) {
     EXPECT_EQ(Effects(GameKey::S, true) + " " + Effects(GameKey::Left, true) + " " +
                   Effects(GameKey::P, true),
               "HSG LHSG HSG+pause");
+    // A new showing starts with no key of the last game waiting: a stale drop would drop
+    // the first block unasked.
+    InputRequests stale{1, 1, 1, 1, 1, 1, 0, 0, 0, 1};
+    ForgetRequests(stale);
+    EXPECT_EQ(stale.MoveLeftRequest + stale.MoveRightRequest + stale.DropRequest +
+                  stale.EscapeRequest + stale.OtherKeyRequest + stale.Paused +
+                  stale.WindowDeactivated,
+              0);
 }
 
 TEST(LevelEntry, TheTypedLevelIsASignedNumberAndTheWarningFollowsTheRange) {
