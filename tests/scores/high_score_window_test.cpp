@@ -115,6 +115,21 @@ TEST_F(HighScoreWindowTest, TheBoxOpensOnTheNewRowAndEveryWayOfLeavingStoresAndS
     EXPECT_EQ(Stored(table).nameBytes(), "Femke");
 }
 
+// Only a heading wider than 220 pixels is fitted: a narrower one keeps its size, however
+// narrow its place.
+TEST(HeadingFit, AHeadingOf220PixelsOrLessKeepsItsSize) {
+    QFont font("Comfortaa");
+    const QString text = "HIGH SCORES";
+    for (int px = 8; QFontMetrics(font).horizontalAdvance(text) <= 200; ++px) {
+        font.setPixelSize(px);
+    }
+    ASSERT_LE(QFontMetrics(font).horizontalAdvance(text), 220);
+    EXPECT_EQ(FitHeadingFontSize(font, text, 100), font.pixelSize());
+    font.setPixelSize(font.pixelSize() + 4);
+    ASSERT_GT(QFontMetrics(font).horizontalAdvance(text), 220);
+    EXPECT_LT(FitHeadingFontSize(font, text, 100), font.pixelSize()) << "wider: lowered";
+}
+
 TEST_F(HighScoreWindowTest, AnEmptyNameAsksCancelKeepsTheEntryAndLeavingStoresJanKlaasen) {
     Show(5, 40);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
