@@ -48,9 +48,8 @@ TEST(InfoTexts, EveryLineIsIndentedAndEveryAboutPageNamesTheTwoListFiles) {
     }
 }
 
-// In every screen case: the frame (back after full screen), spot places, and the footer
-// just where the page holds it. Each opening presses About, then the item's page; the page
-// shown is whole, in the language chosen while hidden (the sweep sees that it fits).
+// Every screen case: frame, spot places, the footer where the page holds it; each opening
+// presses About, then the item's page, whole and in the language chosen while hidden.
 TEST(InfoPages, EveryPageIsShownWholeAndFitsInEveryScreenCaseAndLanguage) {
     const ByCase<QPoint> kPageAt{{{57, 10}, {22, 10}, {138, 48}, {88, 22}, {230, 100}, {121, 47}}};
     for (const ScreenCase screen : kScreenCases) {

@@ -97,9 +97,8 @@ TEST(MainWindowSound, TheCommandsWriteTheirCaptionsAndPlayOnlyWithSound) {
     EXPECT_FALSE(m.Soundeffectsoff1->isChecked());
 }
 
-// The language panel stays open for a choice and a key closes it. A shrunken screen warns
-// on every table command, and on showing in English only. The fourth move over the banner
-// silences its hint until the play window shows; the main window's showing resets the count.
+// A key closes the language panel; a shrunk screen warns on table commands (on showing, in
+// English only); the banner's fourth move silences its hint until the play window shows.
 TEST(MainWindowCommands, AKeyClosesTheLanguagePanelAShrunkScreenWarnsTheBannerHintQuiets) {
     ShellFixture f(768, 2, 3);
     MainWindow& m = *f.main;

@@ -1,6 +1,5 @@
-// The play window: its layout beyond the sweep of every window, real key presses, clicks
-// and Alt letters reaching the input rule, captions, the instructions panel, a game in the
-// shown window, and the game's painting.
+// The play window: layout beyond the sweep, keys, clicks and Alt letters reaching the input
+// rule, captions, the instructions panel, a game in the shown window, and the painting.
 #include "play/play_window.h"
 
 #include <gtest/gtest.h>

@@ -206,9 +206,8 @@ TEST_F(Run, AFirstStartFillsTheDataFolderAndATerminationStoresTheNameBeingTyped)
     }
 }
 
-// A failed last save: Exit reports it and stays; closing asks once, saying why and what
-// quitting loses, and each answer does what it says; a signal while the question waits
-// ends without a save. A folder in the file's place makes saves fail, even for root.
+// A failed last save (a folder in the file's place, even for root): Exit reports and stays;
+// closing asks once and each answer does what it says; a signal then ends without a save.
 TEST_F(Run, AFailedLastSaveIsReportedOrAskedAndEachAnswerDoesWhatItSays) {
     enum class End { Exit, Cancel, TryAgain, Quit, Signal };
     for (const End end : {End::Exit, End::Cancel, End::TryAgain, End::Quit, End::Signal}) {

@@ -1,7 +1,6 @@
 #pragma once
-// A scripted player that plays well enough to finish levels: at every pump it looks at the
-// screen, steers the block onto its factor (else onto the roomiest column with no number
-// block on top) and drops it there; on the game-over screen it presses a key.
+// A scripted player that finishes levels: it steers each block onto its factor (else the
+// roomiest column without a number on top) and drops it; at game over it presses a key.
 #include <vector>
 
 #include "game/play_input.h"

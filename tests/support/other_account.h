@@ -1,8 +1,6 @@
 #pragma once
-// Runs a piece of a test as another account, in a child process, so that the test sees
-// what a player who does not own the files sees. Tests often run as root, which may open
-// any file for writing and write into any folder, so a rule about rights would pass there
-// even when it is broken.
+// Runs a piece of a test as another account, in a child process: tests often run as root,
+// where a rule about rights would pass even when it is broken.
 #include <grp.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -23,10 +21,8 @@ inline bool CanSwitchAccount() {
     return ::geteuid() == 0;
 }
 
-// Runs `body` in a forked child that first drops every group and becomes `uid`:`gid`,
-// and returns the child's exit status: what `body` returned (0..124), kCannotSwitch, or
-// 128 + the signal that ended it. Returns -1 when no child could be started. `body`
-// reports by its result: assertions made in the child are lost with it.
+// Runs `body` in a forked child as `uid`:`gid`; the child's status: what `body` returned
+// (0..124; assertions in the child are lost), kCannotSwitch, 128 + a signal, or -1.
 inline int RunAsAccount(const std::function<int()>& body, uid_t uid = kOtherUid,
                         gid_t gid = kOtherGid) {
     const pid_t child = ::fork();

@@ -1,7 +1,6 @@
 #pragma once
-// A play view for tests: logs every drawing call with the virtual time it came at, and
-// keeps a model of what the field shows, so tests and scripted players can look at the
-// screen the way a player would.
+// A play view for tests: logs every drawing call with its virtual time and keeps a model
+// of the field, so tests and scripted players look at the screen as a player would.
 #include <algorithm>
 #include <array>
 #include <cstdint>

@@ -1,7 +1,6 @@
 #pragma once
 // A host for game tests: a virtual clock that moves only when the game sleeps or idles,
-// window events scripted at chosen virtual times, and a seeded random source. A whole
-// game runs in milliseconds of real time and replays the same every time.
+// scripted window events and a seeded random source: a whole game replays in milliseconds.
 #include <cstdint>
 #include <functional>
 #include <map>

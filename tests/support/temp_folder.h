@@ -1,7 +1,6 @@
 #pragma once
-// A fresh folder of a test's own under the system's temporary folder, removed again at
-// the end; tests that run the program can also make it the current folder, where the
-// program keeps its data file.
+// A fresh folder of a test's own under the temporary folder, removed at the end; a test
+// that runs the program can make it the current folder, where the data file lives.
 #include <unistd.h>
 
 #include <cstdint>

@@ -1,8 +1,7 @@
 #pragma once
-// Every window of the program, built and wired as the start-up builds them, for one
-// screen class, window mode and language; the warnings, beeps and pauses are recorded
-// instead of shown or heard, games run on a simulated clock, and the data file lives in
-// a folder of the fixture's own.
+// Every window, built and wired as the start-up does, for one screen case and language;
+// warnings, beeps and pauses recorded, games on a simulated clock, the data file in a
+// folder of its own.
 #include <QString>
 #include <QWidget>
 #include <cstdint>
