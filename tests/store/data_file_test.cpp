@@ -4,14 +4,14 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <numeric>
 #include <string>
 #include <vector>
@@ -33,11 +33,6 @@ Bytes Patterned(std::size_t size) {
     Bytes bytes(size);
     std::iota(bytes.begin(), bytes.end(), std::uint8_t{3});
     return bytes;
-}
-
-Bytes ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 void Put(Bytes& bytes, std::size_t at, std::initializer_list<std::uint8_t> values) {
@@ -74,7 +69,7 @@ protected:
         struct stat st {};
         ::fstat(fd, &st);
         syncedFiles.push_back(st.st_ino);
-        dataFileAtSync = ReadBytes(path());
+        dataFileAtSync = testing::ReadFile(path());
         if (syncError != 0) {
             errno = syncError;
             return -1;
@@ -180,6 +175,9 @@ TEST_F(DataFileTest, TheTemporaryReachesTheDiskBeforeItReplacesTheDataFile) {
     ASSERT_TRUE(file.LoadDataFile(settings).ok);
     const DataRecord loaded = file.record();
     settings.Language = 4;
+    WorkingList working;  // a result that must wait through the failed save for the next
+    working.FillAndInsert(file.store(), 17, 30000, 3);
+    ASSERT_TRUE(working.StoreEntry(U"Ann", file.store()));
 
     // A failed flush fails the save: the old file stays whole and no temporary is left.
     file.syncError = EIO;
@@ -196,10 +194,10 @@ TEST_F(DataFileTest, TheTemporaryReachesTheDiskBeforeItReplacesTheDataFile) {
     ASSERT_EQ(file.syncedFiles.size(), 1u) << "flushed once";
     EXPECT_EQ(file.dataFileAtSync, old) << "flushed while the old file still stood";
     EXPECT_EQ(Inode(File()), file.syncedFiles[0]) << "the flushed file replaced it";
-    EXPECT_EQ(Entries(folder.path()), 1);
+    EXPECT_EQ(file.store().GetList(17)[0].score(), 30000) << "the waiting result is saved";
 }
 
-TEST_F(DataFileTest, WithoutAUsableTemporaryTheFileIsRewrittenInPlace) {
+TEST_F(DataFileTest, WithoutAUsableTemporaryTheFileIsRewrittenInPlaceOrTheSaveFails) {
     for (const auto temporary : {TestDisk::Temporary::CannotCreate, TestDisk::Temporary::Full}) {
         SCOPED_TRACE(temporary == TestDisk::Temporary::Full ? "disk full" : "no temporary");
         WriteFile(Patterned(7000));  // longer than a record: the cut shows too
@@ -215,6 +213,18 @@ TEST_F(DataFileTest, WithoutAUsableTemporaryTheFileIsRewrittenInPlace) {
         EXPECT_EQ(file.record()[0], 2) << "the record in memory is the one saved";
         EXPECT_EQ(Entries(folder.path()), 1);
     }
+    // A file that cannot take the record either (a quota past 100 bytes) fails the save.
+    TestDisk file(File());
+    file.temporary = TestDisk::Temporary::CannotCreate;
+    ASSERT_TRUE(file.LoadDataFile(settings).ok);
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit small{100, limit.rlim_max};
+    const auto handler = ::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    EXPECT_FALSE(file.SaveDataFile(settings).ok);
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    ::signal(SIGXFSZ, handler);
 }
 
 TEST_F(DataFileTest, ASymlinkedFileIsSavedIntoItsTargetAndStaysALink) {
@@ -266,9 +276,9 @@ TEST(Names, AtMostTwentyWindows1252BytesWhateverTheLengthByteSays) {
 // of every table enters at rank 1.
 TEST(ShippedData, DefaultFilesMatchTheirGeneratorsAndTheReserveHoldsCleanLists) {
     const DataRecord record = DefaultDataRecord(), reserve = ReserveDataRecord();
-    EXPECT_EQ(ReadBytes(fs::path(QUORELIN_SOURCE_DIR) / "data" / kDataFileName),
+    EXPECT_EQ(testing::ReadFile(fs::path(QUORELIN_SOURCE_DIR) / "data" / kDataFileName),
               Bytes(record.begin(), record.end()));
-    EXPECT_EQ(ReadBytes(fs::path(QUORELIN_SOURCE_DIR) / "data" / kReserveFileName),
+    EXPECT_EQ(testing::ReadFile(fs::path(QUORELIN_SOURCE_DIR) / "data" / kReserveFileName),
               Bytes(reserve.begin(), reserve.end()));
     Settings settings;
     HighScoreStore clean;

@@ -12,6 +12,12 @@
 
 namespace quorelin::testing {
 
+// A file's bytes; none when it is missing.
+inline std::vector<std::uint8_t> ReadFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
 class TempFolder {
 public:
     // `enter`: the folder is the current folder until the end.
@@ -44,11 +50,7 @@ public:
             .write(reinterpret_cast<const char*>(bytes.data()),
                    static_cast<std::streamsize>(bytes.size()));
     }
-    // A file's bytes; none when it is missing.
-    std::vector<std::uint8_t> Read(const std::string& name) const {
-        std::ifstream in(path_ / name, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
+    std::vector<std::uint8_t> Read(const std::string& name) const { return ReadFile(path_ / name); }
 
 private:
     std::filesystem::path path_;
