@@ -95,7 +95,8 @@ def check(faults, tree):
 
 
 def run(command, cwd, timeout=None, env=None):
-    return subprocess.run(command, cwd=cwd, env=env, timeout=timeout,
+    # A test may print a stored name's Windows-1252 bytes: undecodable bytes are replaced.
+    return subprocess.run(command, cwd=cwd, env=env, timeout=timeout, errors="replace",
                           stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
 
 
