@@ -19,8 +19,8 @@ enum class ScreenCase {
 };
 
 inline constexpr std::array<ScreenCase, 6> kScreenCases{
-    ScreenCase::Class480Full, ScreenCase::Class480Partial, ScreenCase::Class600Full,
-    ScreenCase::Class600Partial, ScreenCase::Class768Full, ScreenCase::Class768Partial};
+    ScreenCase::Class480Full,    ScreenCase::Class480Partial, ScreenCase::Class600Full,
+    ScreenCase::Class600Partial, ScreenCase::Class768Full,    ScreenCase::Class768Partial};
 
 // The case of a height class and window mode: heights below 600 are the 480 class, below
 // 768 the 600 class; window mode 1 is full screen, any other partial screen.
